@@ -17,6 +17,10 @@ struct Raster;
 // program cannot run.
 bool startPictureCodecs();
 
+// Largest decoded picture, in megabytes of 32-bit pixels: a 64 MiB file must not be able to
+// declare a picture that exhausts memory.
+constexpr int PictureAllocationLimitMb = 128;
+
 enum class PictureFormat { Unknown, Jpeg, Png, Gif, Bmp, Ico, Tiff, Webp };
 
 // Recognises a picture by its leading bytes; only the formats above are ever decoded.
@@ -44,5 +48,6 @@ std::optional<std::vector<std::uint8_t>> encodePicture(const QImage& picture,
                                                        const ImageEncoder& encoder, int quality);
 
 // 24-bit uncompressed Windows BMP: 14-byte file header, 40-byte info header, bottom-up rows
-// padded to 4 bytes, pixels at offset 54.
+// padded to 4 bytes, pixels at offset 54, 96 dots per inch. Alpha is dropped. Empty when the
+// picture is null or too large for the format's 32-bit sizes.
 std::vector<std::uint8_t> encodeBmp24(const QImage& picture);
