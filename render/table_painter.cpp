@@ -1,0 +1,205 @@
+#include "render/table_painter.h"
+
+#include "document/table_grid.h"
+#include "document/text_encoding.h"
+#include "platform/raster.h"
+#include "render/cell_font.h"
+#include "render/cell_text.h"
+#include "render/cell_text_cache.h"
+#include "render/number_format.h"
+#include "render/numeric_text.h"
+
+#include <QPainter>
+
+#include <vector>
+
+PainterState::PainterState() : textCache(std::make_unique<CellTextCache>()) {}
+PainterState::~PainterState() = default;
+PainterState::PainterState(PainterState&&) noexcept = default;
+PainterState& PainterState::operator=(PainterState&&) noexcept = default;
+
+namespace {
+
+// The number of cells each master spans beyond itself, across and down, derived from the
+// merge flags: a run of merge-1 cells to the right of a cell (reset by a merge-2 cell), and
+// a run of merge-2 cells below it (reset by a merge-1 cell).
+struct Spans {
+    int columns = 0;
+    std::vector<std::int16_t> across;
+    std::vector<std::int16_t> down;
+    int acrossOf(int r, int c) const { return across[static_cast<std::size_t>(r * columns + c)]; }
+    int downOf(int r, int c) const { return down[static_cast<std::size_t>(r * columns + c)]; }
+};
+
+Spans buildSpans(const TableGrid& grid, int rows, int columns)
+{
+    Spans s;
+    s.columns = columns;
+    s.across.assign(static_cast<std::size_t>(rows * columns), 0);
+    s.down.assign(static_cast<std::size_t>(rows * columns), 0);
+    for (int r = 0; r < rows; ++r) {
+        std::int16_t counter = 0;
+        for (int c = columns - 1; c >= 0; --c) {
+            const int merge = grid.at(r, c).merge;
+            if (merge == MergedLeft) {
+                ++counter;
+            } else if (merge == NotMerged) {
+                s.across[static_cast<std::size_t>(r * columns + c)] = counter;
+                counter = 0;
+            } else if (merge == MergedUp) {
+                counter = 0;
+            }
+        }
+    }
+    for (int c = 0; c < columns; ++c) {
+        std::int16_t counter = 0;
+        for (int r = rows - 1; r >= 0; --r) {
+            const int merge = grid.at(r, c).merge;
+            if (merge == MergedUp) {
+                ++counter;
+            } else if (merge == NotMerged) {
+                s.down[static_cast<std::size_t>(r * columns + c)] = counter;
+                counter = 0;
+            } else if (merge == MergedLeft) {
+                counter = 0;
+            }
+        }
+    }
+    return s;
+}
+
+struct CellPlacement {
+    int dx;
+    int dy;
+    int extraX; // span across x separation
+    int extraY;
+};
+
+void drawConnectorLines(Raster& target, const CellRecord& cell, const CellPlacement& p)
+{
+    if (cell.vertLineOn == 1)
+        drawLine(target, cell.vertLineX1 + p.dx, cell.vertLineY1 + p.dy,
+                 cell.vertLineX2 + p.dx + p.extraX, cell.vertLineY2 + p.dy + p.extraY, Black);
+    if (cell.horzLineOn == 1)
+        drawLine(target, cell.horzLineX1 + p.dx, cell.horzLineY1 + p.dy,
+                 cell.horzLineX2 + p.dx + p.extraX, cell.horzLineY2 + p.dy + p.extraY, Black);
+}
+
+// The picture slot's inset by line thickness; other thicknesses show no picture.
+int pictureInset(int thickness)
+{
+    switch (thickness) {
+    case 1:
+    case 2:
+        return 1;
+    case 3:
+    case 4:
+        return 2;
+    case 5:
+        return 3;
+    default:
+        return -1;
+    }
+}
+
+std::u16string trimBlanks(const std::string& s)
+{
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    const auto last = s.find_last_not_of(' ');
+    return utf8ToUtf16(s.substr(first, last - first + 1));
+}
+
+void drawTableCellContent(Raster& target, const TableGrid& grid, const CellRecord& cell,
+                          const CellPlacement& p, Colour lineColour, PainterState& state,
+                          MessageService& messages)
+{
+    const int thickness = grid.lineThickness;
+    const int x1 = cell.left + p.dx;
+    const int y1 = cell.top + p.dy;
+    const int x2 = cell.right + p.dx + p.extraX;
+    const int y2 = cell.bottom + p.dy + p.extraY;
+    const int width = cell.right + p.extraX - cell.left;
+    const int height = cell.bottom + p.extraY - cell.top;
+
+    const bool transparent = cell.backColour == NoFillColour;
+    drawBox(target, x1, y1, x2, y2, Black, transparent ? BoxFill::None : BoxFill::Solid,
+            cell.backColour);
+
+    if (transparent) {
+        const PictureReference ref = splitPictureReference(readText(cell.picture));
+        if (!ref.path.empty() && fileExists(ref.path)) {
+            const int inset = pictureInset(thickness);
+            if (inset >= 0) {
+                const auto picture =
+                    loadPictureBitmap(ref.path, width - thickness - 1, height - thickness - 1,
+                                      ref.background, state.pictures, messages);
+                if (picture)
+                    rasterPainter(target).drawImage(x1 + inset, y1 + inset, *picture);
+            }
+        } else {
+            drawBox(target, x1, y1, x2, y2, lineColour, BoxFill::CrossHatch, Silver);
+        }
+    }
+
+    const auto font = makeCellFont(readText(cell.fontName), cell.fontSize, cellStyleBits(cell),
+                                   cell.alignment, state.charsetCode);
+    const std::u16string text =
+        cell.numericText == 1
+            ? trimBlanks(formatNumber(leadingNumber(cellText(cell)), cell.numberFormat))
+            : cellText(cell);
+    drawCellText(target, text, cell.alignment, x1 + thickness, y1 + thickness, width - thickness,
+                 height - thickness, font, cell.textColour, state.textCache.get());
+
+    const std::string icon = readText(cell.icon);
+    if (!icon.empty()) {
+        const int ix = x1 + thickness;
+        const int iy = y1 + thickness;
+        if (fileExists(icon))
+            renderIcon(target, icon, ix, iy, ix + width - 1, iy + height - 1);
+        else
+            drawBox(target, ix, iy, ix + width - 1, iy + height - 1, Black, BoxFill::Solid, Silver);
+    }
+}
+
+} // namespace
+
+void paintTable(Raster& target, const TableGrid& grid, int columns, int rows, int offsetX,
+                int offsetY, Colour lineColour, PainterState& state, MessageService& messages)
+{
+    rows = std::clamp(rows, 0, GridSize);
+    columns = std::clamp(columns, 0, GridSize);
+    const Spans spans = buildSpans(grid, rows, columns);
+    const int thickness = grid.lineThickness;
+    const int s = grid.separation;
+    setPen(target, thickness, PenStyle::Solid);
+
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const CellRecord& cell = grid.at(r, c);
+            const CellPlacement p{c * s + offsetX, r * s + offsetY, spans.acrossOf(r, c) * s,
+                                  spans.downOf(r, c) * s};
+            const int x1 = cell.left + p.dx;
+            const int y1 = cell.top + p.dy;
+            const int x2 = cell.right + p.dx + p.extraX;
+            const int y2 = cell.bottom + p.dy + p.extraY;
+            state.paintedExtent = {x2, y2};
+
+            if (cell.cancelled != 0 || cell.merge != 0)
+                continue;
+            if (cell.selected != 0) {
+                drawBox(target, x1, y1, x2, y2, lineColour, BoxFill::Solid, Yellow);
+                drawConnectorLines(target, cell, p);
+            } else if (cell.inTable != 1) {
+                if (!state.exportMode)
+                    drawBox(target, x1, y1, x2, y2, lineColour, BoxFill::Solid, White);
+                drawConnectorLines(target, cell, p);
+            } else if (cell.marked != 0) {
+                drawBox(target, x1, y1, x2, y2, lineColour, BoxFill::Solid, DarkBlue);
+            } else {
+                drawTableCellContent(target, grid, cell, p, lineColour, state, messages);
+            }
+        }
+    }
+}
