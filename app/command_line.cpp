@@ -7,6 +7,7 @@
 #include "document/text_encoding.h"
 #include "i18n/message_catalog.h"
 #include "render/cut_export.h"
+#include "render/table_view.h"
 
 #include <algorithm>
 #include <cctype>
@@ -25,6 +26,10 @@ constexpr const char* Usage =
     "                                         export the table as a picture: OUT ending in\n"
     "                                         .bmp writes a bitmap, any other name the format\n"
     "                                         its extension selects (.jpg, .png, .gif, .tif)\n"
+    "  cuadrivista --render OUT [WORKFILE [--previous]]\n"
+    "                                         save the whole canvas as the editor shows it\n"
+    "                                         (a new Horizontal 32 pixels table without a\n"
+    "                                         work file), in the format OUT's extension selects\n"
     "  cuadrivista --info WORKFILE [--previous]\n"
     "                                         print the table's cell size, rows, columns and\n"
     "                                         separation\n"
@@ -140,6 +145,29 @@ int commandExportCut(const FileArguments& a, std::FILE* out, std::FILE* err)
     return 0;
 }
 
+int commandRender(const FileArguments& a, std::FILE* err)
+{
+    if (a.paths.empty() || a.paths.size() > 2)
+        return usageError(err, "--render takes an output file and an optional work file");
+    EditorState state;
+    ConsoleMessageService errors(err);
+    if (a.paths.size() == 2) {
+        if (!loadForCommand(state, a.paths[1], a.previous, errors))
+            return 1;
+    } else {
+        createTable(*state.grid, state.undo, *templateByName("h32"));
+    }
+    repaintTable(state.view, *state.grid, state.painter, errors);
+    const FileWriteResult written =
+        saveImageByExtension(rasterImage(state.view.tableBitmap), a.paths[0]);
+    if (!written.ok()) {
+        errors.showMessage(fileErrorText(written.errorNumber, written.description),
+                           ProgrammerCaption, MessageButtons::Ok);
+        return 1;
+    }
+    return 0;
+}
+
 int commandInfo(const FileArguments& a, std::FILE* out, std::FILE* err)
 {
     if (a.paths.size() != 1)
@@ -161,7 +189,8 @@ int commandInfo(const FileArguments& a, std::FILE* out, std::FILE* err)
 bool isCommandLineOption(const std::string& first)
 {
     return first == "--new" || first == "--convert" || first == "--export-cut" ||
-           first == "--info" || first == "--help" || first == "--version";
+           first == "--info" || first == "--render" || first == "--help" ||
+           first == "--version";
 }
 
 int runCommandLine(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err)
@@ -189,6 +218,8 @@ int runCommandLine(const std::vector<std::string>& arguments, std::FILE* out, st
         return commandConvert(a, err);
     if (command == "--export-cut")
         return commandExportCut(a, out, err);
+    if (command == "--render")
+        return commandRender(a, err);
     return commandInfo(a, out, err);
 }
 

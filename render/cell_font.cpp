@@ -61,8 +61,8 @@ void forgetLastFont()
 int cellStyleBits(const CellRecord& cell)
 {
     return (cell.bold == 1 ? StyleBold : 0) | (cell.italic == 1 ? StyleItalic : 0) |
-           (cell.underline == 1 ? StyleUnderline : 0) |
-           (cell.strikeout == 1 ? StyleStrikeout : 0) | (cell.leading == 1 ? StyleLeading : 0);
+           (cell.underline == 1 ? StyleUnderline : 0) | (cell.strikeout == 1 ? StyleStrikeout : 0) |
+           (cell.leading == 1 ? StyleLeading : 0);
 }
 
 FontRequest cellFontRequest(std::string_view fontName, double fontSize, int styleBits,

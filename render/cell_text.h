@@ -12,14 +12,14 @@ struct RasterFont;
 
 // Measures with a raster font exactly as printed lines are laid out.
 class RasterTextMeasure : public TextMeasure {
-public:
+  public:
     explicit RasterTextMeasure(const RasterFont& font) : font_(font) {}
     int width(std::u16string_view text) const override;
     int height(std::u16string_view text) const override;
     int fitCount(std::u16string_view text, int maxWidth) const override;
     int lineHeight() const override;
 
-private:
+  private:
     const RasterFont& font_;
 };
 

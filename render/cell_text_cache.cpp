@@ -27,9 +27,17 @@ std::size_t CellTextCache::Hash::operator()(const StoredKey& k) const noexcept
     return hashKey(k.font, k.alignment, k.w, k.h, k.text);
 }
 
-CellTextCache::CellTextCache(std::size_t maxEntries)
-    : generationSize_(std::max<std::size_t>(1, maxEntries / 2))
+CellTextCache::CellTextCache(std::size_t maxEntries, std::size_t maxBytes)
+    : generationEntries_(std::max<std::size_t>(1, maxEntries / 2)),
+      generationBytes_(std::max<std::size_t>(1, maxBytes / 2))
 {
+}
+
+std::size_t CellTextCache::costOf(const StoredKey& key, const CellTextPlan& plan)
+{
+    constexpr std::size_t nodeOverhead = 128;
+    return nodeOverhead + key.text.capacity() * sizeof(char16_t) +
+           plan.lines.capacity() * sizeof(PlannedLine);
 }
 
 const CellTextPlan* CellTextCache::find(const CellTextKey& key)
@@ -42,15 +50,19 @@ const CellTextPlan* CellTextCache::find(const CellTextKey& key)
     // Still in use: it moves into the current generation and outlives the next drop.
     auto node = previous_.extract(old);
     makeRoom();
+    currentBytes_ += costOf(node.key(), node.mapped());
     return &current_.insert(std::move(node)).position->second;
 }
 
 const CellTextPlan& CellTextCache::insert(const CellTextKey& key, CellTextPlan plan)
 {
     makeRoom();
+    plan.lines.shrink_to_fit();
     auto [it, inserted] = current_.try_emplace(
         StoredKey{key.font, key.alignment, key.w, key.h, std::u16string(key.text)},
         std::move(plan));
+    if (inserted)
+        currentBytes_ += costOf(it->first, it->second);
     return it->second;
 }
 
@@ -58,12 +70,14 @@ void CellTextCache::clear()
 {
     current_.clear();
     previous_.clear();
+    currentBytes_ = 0;
 }
 
 void CellTextCache::makeRoom()
 {
-    if (current_.size() < generationSize_)
+    if (current_.size() < generationEntries_ && currentBytes_ < generationBytes_)
         return;
     previous_ = std::move(current_);
     current_ = Map();
+    currentBytes_ = 0;
 }

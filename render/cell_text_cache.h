@@ -19,10 +19,11 @@ struct CellTextKey {
 };
 
 // The laid-out cell texts of recent repaints, so that a repaint lays out only what changed.
-// Holds at most maxEntries layouts; those not used for the longest are dropped first, a
-// generation at a time.
+// Holds at most maxEntries layouts and about maxBytes of them; those not used for the longest
+// are dropped first, a generation at a time.
 struct CellTextCache {
-    explicit CellTextCache(std::size_t maxEntries = DefaultMaxEntries);
+    explicit CellTextCache(std::size_t maxEntries = DefaultMaxEntries,
+                           std::size_t maxBytes = DefaultMaxBytes);
 
     // The layout for the key, or nullptr. A pointer stays valid until the next insert.
     const CellTextPlan* find(const CellTextKey& key);
@@ -30,10 +31,12 @@ struct CellTextCache {
     std::size_t size() const { return current_.size() + previous_.size(); }
     void clear();
 
-    // Two full tables of the largest size (101 x 101 cells).
+    // Two full tables of the largest size (101 x 101 cells), in far less memory than the
+    // longest texts broken into a hundred lines in every cell would take.
     static constexpr std::size_t DefaultMaxEntries = 2 * 101 * 101;
+    static constexpr std::size_t DefaultMaxBytes = 32u << 20;
 
-private:
+  private:
     struct StoredKey {
         std::uint64_t font;
         int alignment;
@@ -56,9 +59,12 @@ private:
     };
     using Map = std::unordered_map<StoredKey, CellTextPlan, Hash, Equal>;
 
+    static std::size_t costOf(const StoredKey& key, const CellTextPlan& plan);
     void makeRoom();
 
-    std::size_t generationSize_;
+    std::size_t generationEntries_;
+    std::size_t generationBytes_;
     Map current_;
     Map previous_;
+    std::size_t currentBytes_ = 0;
 };

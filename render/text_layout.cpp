@@ -172,8 +172,8 @@ std::vector<PrintOp> placeCellText(const CellTextPlan& plan, int x, int y)
     return ops;
 }
 
-std::vector<PrintOp> layoutCellText(std::u16string_view text, int alignment, int x, int y,
-                                    int w, int h, const TextMeasure& measure)
+std::vector<PrintOp> layoutCellText(std::u16string_view text, int alignment, int x, int y, int w,
+                                    int h, const TextMeasure& measure)
 {
     return placeCellText(planCellText(text, alignment, w, h, measure), x, y);
 }

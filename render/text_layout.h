@@ -7,7 +7,7 @@
 // What the layout needs to know about a font. Every string handed to a TextMeasure is a view
 // into the text being laid out.
 class TextMeasure {
-public:
+  public:
     virtual ~TextMeasure() = default;
     virtual int width(std::u16string_view text) const = 0;
     // Height of a measured string (the font's cell height), across the text.
@@ -71,8 +71,8 @@ std::vector<PrintOp> placeCellText(const CellTextPlan& plan, int x, int y);
 
 // The whole layout of one cell's text: what gets printed where. Empty lines are left out;
 // the lines after them keep the positions they have when every line is printed.
-std::vector<PrintOp> layoutCellText(std::u16string_view text, int alignment, int x, int y,
-                                    int w, int h, const TextMeasure& measure);
+std::vector<PrintOp> layoutCellText(std::u16string_view text, int alignment, int x, int y, int w,
+                                    int h, const TextMeasure& measure);
 
 // n / 2 rounded to the nearest integer, an exact half going to the even one.
 int halveRoundingToEven(int n);

@@ -42,11 +42,11 @@ TEST(CellFont, size_in_points_becomes_pixels_at_96_dpi_with_the_leading_bit_choo
         int height;
     };
     const Case cases[] = {
-        {10, 0, -13},            // 13.33
-        {10, StyleLeading, 13},  // the cell, internal leading included
-        {0, 0, -11},             // taken as 8 points: 10.67
-        {11, 0, -15},            // 14.67
-        {7.5, StyleBold, -10},   // exactly 10
+        {10, 0, -13},           // 13.33
+        {10, StyleLeading, 13}, // the cell, internal leading included
+        {0, 0, -11},            // taken as 8 points: 10.67
+        {11, 0, -15},           // 14.67
+        {7.5, StyleBold, -10},  // exactly 10
         {36, StyleLeading, 48},
     };
     for (const Case& c : cases)
@@ -106,7 +106,8 @@ TEST(CellFont, made_fonts_answer_their_request)
 {
     const auto font = makeCellFont("Liberation Sans", 10, StyleBold, AlignVerticalTop, 0);
     ASSERT_TRUE(font);
-    EXPECT_EQ(font->request, cellFontRequest("Liberation Sans", 10, StyleBold, AlignVerticalTop, 0));
+    EXPECT_EQ(font->request,
+              cellFontRequest("Liberation Sans", 10, StyleBold, AlignVerticalTop, 0));
     // Asked again in between another font, the same face and style give the same font.
     const auto other = makeCellFont("Liberation Serif", 12, 0, AlignLeft, 0);
     EXPECT_EQ(other->request, cellFontRequest("Liberation Serif", 12, 0, AlignLeft, 0));
@@ -199,11 +200,9 @@ std::vector<Cell> variedCells()
          "Liberation Serif", 10, StyleBold},
         {u"Nunca dibujado", 137, 440, 60, 60, 60, "Liberation Sans", 10, 0},
         {u"", AlignLeft, 440, 130, 60, 30, "Liberation Sans", 10, 0},
-        {u"   blancos   al   principio", AlignJustified, 10, 190, 90, 60, "Liberation Sans", 10,
-         0},
+        {u"   blancos   al   principio", AlignJustified, 10, 190, 90, 60, "Liberation Sans", 10, 0},
         {u"שלום עולם, זהו טקסט בעברית ארוך", AlignLeft, 110, 190, 80, 60, "DejaVu Sans", 10, 0},
-        {u"مرحبا بالعالم هذا نص عربي طويل", AlignJustified, 200, 190, 90, 60, "DejaVu Sans",
-         10, 0},
+        {u"مرحبا بالعالم هذا نص عربي طويل", AlignJustified, 200, 190, 90, 60, "DejaVu Sans", 10, 0},
         {u"東京都 新宿区 西新宿 二丁目", AlignCentred, 300, 190, 70, 60, "Droid Sans Fallback", 10,
          0},
         {u"สวัสดีครับ ภาษาไทย", AlignLeft, 380, 190, 60, 60, "DejaVu Sans", 10, 0},
@@ -212,8 +211,7 @@ std::vector<Cell> variedCells()
         // Near the edges of the raster: lines that are partly outside must still be drawn.
         {paragraph, AlignLeft, 460, 260, 80, 40, "Liberation Sans", 10, 0},
         {paragraph, AlignJustified, 200, 300, 120, 40, "Liberation Serif", 12, 0},
-        {u"Al borde izquierdo del lienzo", AlignRight, -40, 270, 60, 40, "Liberation Sans", 10,
-         0},
+        {u"Al borde izquierdo del lienzo", AlignRight, -40, 270, 60, 40, "Liberation Sans", 10, 0},
         {u"Arriba del todo", AlignVerticalCentred, 350, -5, 20, 20, "Liberation Sans", 10, 0},
         {u"Cortado por arriba", AlignLeft, 60, -9, 100, 20, "Liberation Sans", 10, 0},
         {u"Cortado por abajo", AlignLeft, 330, 326, 100, 20, "Liberation Sans", 10, 0},
@@ -369,6 +367,19 @@ TEST(CellTextCache, holds_at_most_its_bound_and_keeps_what_is_in_use)
     EXPECT_EQ(cache.find(CellTextKey{1, AlignRight, 10, 10, kept}), nullptr);
     EXPECT_EQ(cache.find(CellTextKey{1, AlignLeft, 11, 10, kept}), nullptr);
     EXPECT_EQ(cache.find(CellTextKey{1, AlignLeft, 10, 11, kept}), nullptr);
+}
+
+TEST(CellTextCache, holds_about_its_bound_in_bytes)
+{
+    // Each layout of a hundred lines takes well over 2,400 bytes: no more than 27 fit in 64 KB.
+    CellTextCache cache(100000, 64 * 1024);
+    for (int i = 0; i < 500; ++i) {
+        CellTextPlan plan;
+        plan.lines.resize(100);
+        cache.insert(CellTextKey{1, AlignLeft, i, 10, u"a"}, std::move(plan));
+        EXPECT_LE(cache.size(), 28u);
+    }
+    EXPECT_NE(cache.find(CellTextKey{1, AlignLeft, 499, 10, u"a"}), nullptr);
 }
 
 } // namespace

@@ -13,7 +13,7 @@ namespace {
 // Every UTF-16 unit is 10 pixels wide except 'W' (30) and 'i' (5); lines are 15 pixels apart
 // and a measured string is 13 pixels high.
 class FixedMeasure : public TextMeasure {
-public:
+  public:
     static int unitWidth(char16_t c) { return c == u'W' ? 30 : c == u'i' ? 5 : 10; }
 
     int width(std::u16string_view text) const override
@@ -100,8 +100,10 @@ TEST(TextLayout, a_line_no_longer_in_characters_than_the_one_above_is_never_brok
 TEST(TextLayout, a_word_wider_than_the_area_moves_the_text_to_the_last_line)
 {
     const int last = 99 * 15;
-    EXPECT_EQ(layout(u"abcdefgh ij", AlignLeft, 3, 5, 50, 40), (Lines{{u"abcdefgh ij", 3, 5 + last}}));
-    EXPECT_EQ(layout(u"abcdefghij", AlignLeft, 3, 5, 50, 40), (Lines{{u"abcdefghij", 3, 5 + last}}));
+    EXPECT_EQ(layout(u"abcdefgh ij", AlignLeft, 3, 5, 50, 40),
+              (Lines{{u"abcdefgh ij", 3, 5 + last}}));
+    EXPECT_EQ(layout(u"abcdefghij", AlignLeft, 3, 5, 50, 40),
+              (Lines{{u"abcdefghij", 3, 5 + last}}));
     // A leading blank is never a break point, so it does not help a long first word.
     EXPECT_EQ(layout(u" abcdefgh", AlignLeft, 0, 0, 50, 40), (Lines{{u"abcdefgh", 0, last}}));
     // The lines before the long word stay where they are.
@@ -186,8 +188,7 @@ TEST(TextLayout, vertical_text_is_one_unsplit_line_centred_across_the_area)
     EXPECT_EQ(layout(u"abcd", AlignVerticalTop, 10, 20, 30, 100), (Lines{{u"abcd", 32, 20}}));
     EXPECT_EQ(layout(u"abcd", AlignVerticalTop, 11, 20, 30, 100), (Lines{{u"abcd", 32, 20}}));
     // Centred down: 40 pixels of text in 100 go 30 down.
-    EXPECT_EQ(layout(u"abcd", AlignVerticalCentred, 10, 20, 30, 100),
-              (Lines{{u"abcd", 32, 50}}));
+    EXPECT_EQ(layout(u"abcd", AlignVerticalCentred, 10, 20, 30, 100), (Lines{{u"abcd", 32, 50}}));
 }
 
 TEST(TextLayout, vertical_text_longer_than_the_area_starts_above_it)
@@ -263,7 +264,7 @@ TEST(TextLayout, the_line_table_is_what_the_hundred_steps_give)
 
 TEST(TextLayout, halving_rounds_exact_halves_to_even)
 {
-    const int cases[][2] = {{215, 108}, {217, 108}, {216, 108}, {1, 0}, {3, 2},
+    const int cases[][2] = {{215, 108}, {217, 108}, {216, 108}, {1, 0},   {3, 2},
                             {-1, 0},    {-3, -2},   {-5, -2},   {-4, -2}, {0, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(halveRoundingToEven(c[0]), c[1]) << c[0];
