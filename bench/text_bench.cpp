@@ -92,7 +92,7 @@ BENCHMARK(layoutH64Paragraphs)
 
 void layoutMaxCells(benchmark::State& state)
 {
-    paintTexts(state, tableAreas(101, 101, 10), {u"1", u"2", u"a", u"ab"}, AlignLeft,
+    paintTexts(state, tableAreas(101, 101, 10), {u"a b", u"1 2", u"x y"}, AlignLeft,
                state.range(0) != 0);
 }
 BENCHMARK(layoutMaxCells)

@@ -4,6 +4,7 @@
 #include "document/text_encoding.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -32,8 +33,13 @@ template <std::size_t N> void put(FieldCursor<std::uint8_t*>& c, std::array<char
 }
 template <std::size_t N> void put(FieldCursor<std::uint8_t*>& c, std::array<char16_t, N>& v)
 {
-    for (std::size_t i = 0; i < N; ++i)
-        writeInt16(c.bytes + c.offset + 2 * i, static_cast<std::int16_t>(v[i]));
+    // The text is most of a record; on little-endian hosts it is copied whole.
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(c.bytes + c.offset, v.data(), 2 * N);
+    } else {
+        for (std::size_t i = 0; i < N; ++i)
+            writeInt16(c.bytes + c.offset + 2 * i, static_cast<std::int16_t>(v[i]));
+    }
     c.offset += 2 * N;
 }
 
@@ -55,8 +61,12 @@ template <std::size_t N> void put(FieldCursor<const std::uint8_t*>& c, std::arra
 template <std::size_t N>
 void put(FieldCursor<const std::uint8_t*>& c, std::array<char16_t, N>& v)
 {
-    for (std::size_t i = 0; i < N; ++i)
-        v[i] = static_cast<char16_t>(static_cast<std::uint16_t>(readInt16(c.bytes + c.offset + 2 * i)));
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(v.data(), c.bytes + c.offset, 2 * N);
+    } else {
+        for (std::size_t i = 0; i < N; ++i)
+            v[i] = static_cast<char16_t>(static_cast<std::uint16_t>(readInt16(c.bytes + c.offset + 2 * i)));
+    }
     c.offset += 2 * N;
 }
 
@@ -120,10 +130,15 @@ void encodeCellRecord(const CellRecord& cell, std::span<std::uint8_t, CellRecord
 
 CellRecord decodeCellRecord(std::span<const std::uint8_t, CellRecordSize> in)
 {
-    FieldCursor<const std::uint8_t*> cursor{in.data()};
     CellRecord cell;
-    walkFields(cursor, cell);
+    decodeCellRecordInto(in, cell);
     return cell;
+}
+
+void decodeCellRecordInto(std::span<const std::uint8_t, CellRecordSize> in, CellRecord& cell)
+{
+    FieldCursor<const std::uint8_t*> cursor{in.data()};
+    walkFields(cursor, cell);
 }
 
 void assignText(std::span<char> field, std::string_view utf8)
@@ -135,12 +150,17 @@ void assignText(std::span<char> field, std::string_view utf8)
     field[n] = '\0';
 }
 
-std::string readText(std::span<const char> field)
+std::string_view textFieldBytes(std::span<const char> field)
 {
     if (field.empty())
         return {};
     const auto end = std::find(field.begin(), field.end() - 1, '\0');
-    const std::string_view bytes(field.data(), static_cast<std::size_t>(end - field.begin()));
+    return std::string_view(field.data(), static_cast<std::size_t>(end - field.begin()));
+}
+
+std::string readText(std::span<const char> field)
+{
+    const std::string_view bytes = textFieldBytes(field);
     if (isValidUtf8(bytes))
         return std::string(bytes);
     return windows1252ToUtf8(bytes);
@@ -156,8 +176,10 @@ void assignCellText(CellRecord& cell, std::u16string_view text)
     cell.text[n] = u'\0';
 }
 
-std::u16string cellText(const CellRecord& cell)
+std::u16string cellText(const CellRecord& cell) { return std::u16string(cellTextView(cell)); }
+
+std::u16string_view cellTextView(const CellRecord& cell)
 {
     const auto end = std::find(cell.text.begin(), cell.text.begin() + MaxCellTextUnits, u'\0');
-    return std::u16string(cell.text.begin(), end);
+    return std::u16string_view(cell.text.data(), static_cast<std::size_t>(end - cell.text.begin()));
 }

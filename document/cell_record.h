@@ -89,6 +89,8 @@ constexpr std::size_t selected = 1297;
 
 void encodeCellRecord(const CellRecord& cell, std::span<std::uint8_t, CellRecordSize> out);
 CellRecord decodeCellRecord(std::span<const std::uint8_t, CellRecordSize> in);
+// The same, straight into an existing record (every field is overwritten).
+void decodeCellRecordInto(std::span<const std::uint8_t, CellRecordSize> in, CellRecord& cell);
 
 // Assignment to a single-byte field: at most size - 1 bytes of UTF-8, cut at a character
 // boundary, then a terminator; the bytes after the terminator keep their old values.
@@ -107,6 +109,16 @@ template <std::size_t N> std::string readText(const std::array<char, N>& field)
     return readText(std::span<const char>(field));
 }
 
+// The raw bytes of a single-byte field up to its terminator, without conversion; for hot
+// paths that only need to tell whether a field is empty or plain ASCII.
+std::string_view textFieldBytes(std::span<const char> field);
+template <std::size_t N> std::string_view textFieldBytes(const std::array<char, N>& field)
+{
+    return textFieldBytes(std::span<const char>(field));
+}
+
 // The cell text: at most 273 UTF-16 units, cut on assignment, the rest of the field kept.
 void assignCellText(CellRecord& cell, std::u16string_view text);
 std::u16string cellText(const CellRecord& cell);
+// The same text as a view into the record, valid while the record is unchanged.
+std::u16string_view cellTextView(const CellRecord& cell);

@@ -28,17 +28,23 @@ std::size_t fieldOffset(std::size_t currentOffset, WorkFileFormat format)
 }
 
 // A field without a terminator is read as its first size - 1 elements.
-template <typename Char, std::size_t N> void cutUnterminated(std::array<Char, N>& field)
+template <std::size_t N> void cutUnterminated(std::array<char, N>& field)
 {
-    if (std::find(field.begin(), field.end(), Char{0}) == field.end())
-        field[N - 1] = Char{0};
+    if (std::memchr(field.data(), 0, N) == nullptr)
+        field[N - 1] = '\0';
+}
+
+template <std::size_t N> void cutUnterminated(std::array<char16_t, N>& field)
+{
+    if (std::char_traits<char16_t>::find(field.data(), N, u'\0') == nullptr)
+        field[N - 1] = u'\0';
 }
 
 void decodeInto(CellRecord& cell, const std::uint8_t* record, WorkFileFormat format)
 {
     if (format == WorkFileFormat::Current)
-        cell =
-            decodeCellRecord(std::span<const std::uint8_t, CellRecordSize>(record, CellRecordSize));
+        decodeCellRecordInto(std::span<const std::uint8_t, CellRecordSize>(record, CellRecordSize),
+                             cell);
     else
         cell = decodePreviousCellRecord(
             std::span<const std::uint8_t, PreviousRecordSize>(record, PreviousRecordSize));

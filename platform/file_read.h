@@ -3,12 +3,30 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <memory>
+#include <utility>
 #include <vector>
 
 enum class FileReadError { None, NotFound, NotRegularFile, TooLarge, ReadFailed };
 
+// A byte buffer that is not zeroed before the file's bytes are read into it: a work file
+// can be 13.7 MB, and clearing it first would cost as much as reading it.
+template <typename T> struct UninitialisedAllocator : std::allocator<T> {
+    template <typename U> struct rebind {
+        using other = UninitialisedAllocator<U>;
+    };
+    UninitialisedAllocator() = default;
+    template <typename U> UninitialisedAllocator(const UninitialisedAllocator<U>&) noexcept {}
+    template <typename U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <typename U, typename... Args> void construct(U* p, Args&&... args)
+    {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+using FileBytes = std::vector<std::uint8_t, UninitialisedAllocator<std::uint8_t>>;
+
 struct FileReadResult {
-    std::vector<std::uint8_t> bytes;
+    FileBytes bytes;
     FileReadError error = FileReadError::None;
     int systemError = 0; // errno of the failing call, 0 when none
 };

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,12 +25,12 @@ constexpr int PictureAllocationLimitMb = 128;
 enum class PictureFormat { Unknown, Jpeg, Png, Gif, Bmp, Ico, Tiff, Webp };
 
 // Recognises a picture by its leading bytes; only the formats above are ever decoded.
-PictureFormat sniffPictureFormat(const std::vector<std::uint8_t>& bytes);
+PictureFormat sniffPictureFormat(std::span<const std::uint8_t> bytes);
 
 // Decodes a picture file (read through readWholeFile); nothing when the file is missing,
 // unreadable, of another format, truncated or corrupt.
 std::optional<QImage> loadPicture(const std::string& path);
-std::optional<QImage> decodePicture(const std::vector<std::uint8_t>& bytes);
+std::optional<QImage> decodePicture(std::span<const std::uint8_t> bytes);
 
 // Draws the whole picture scaled smoothly into (0, 0, width, height) of the raster, over
 // what the raster holds (transparent parts keep it). False when the drawing failed.

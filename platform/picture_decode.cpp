@@ -9,7 +9,7 @@
 
 namespace {
 
-bool startsWith(const std::vector<std::uint8_t>& bytes, std::size_t offset, const char* signature,
+bool startsWith(std::span<const std::uint8_t> bytes, std::size_t offset, const char* signature,
                 std::size_t length)
 {
     return bytes.size() >= offset + length &&
@@ -49,7 +49,7 @@ bool exceedsAllocationLimit(const QSize& size)
 
 } // namespace
 
-PictureFormat sniffPictureFormat(const std::vector<std::uint8_t>& bytes)
+PictureFormat sniffPictureFormat(std::span<const std::uint8_t> bytes)
 {
     if (startsWith(bytes, 0, "\xFF\xD8\xFF", 3))
         return PictureFormat::Jpeg;
@@ -68,7 +68,7 @@ PictureFormat sniffPictureFormat(const std::vector<std::uint8_t>& bytes)
     return PictureFormat::Unknown;
 }
 
-std::optional<QImage> decodePicture(const std::vector<std::uint8_t>& bytes)
+std::optional<QImage> decodePicture(std::span<const std::uint8_t> bytes)
 {
     const char* format = qtFormatName(sniffPictureFormat(bytes));
     if (format == nullptr)

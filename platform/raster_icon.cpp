@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace {
@@ -17,7 +18,7 @@ namespace {
 // only its visible part instead of a scaled copy of its whole size.
 constexpr std::int64_t MaxScaledIconPixels = 4096 * 4096;
 
-bool hasIconHeader(const std::vector<std::uint8_t>& bytes)
+bool hasIconHeader(std::span<const std::uint8_t> bytes)
 {
     return bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 && bytes[2] == 1 && bytes[3] == 0 &&
            (bytes[4] != 0 || bytes[5] != 0);

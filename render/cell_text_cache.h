@@ -2,11 +2,16 @@
 
 #include "render/text_layout.h"
 
+#include <QGlyphRun>
+
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 // Identifies one layout: the text, the font (by the raster font's serial, never reused), the
 // alignment and the area.
@@ -18,21 +23,42 @@ struct CellTextKey {
     std::u16string_view text;
 };
 
+// Part of a laid-out text made ready to draw: the glyphs of neighbouring plain lines joined
+// into one run, or one line (justified or turned) that is printed through the raster. Offsets
+// are relative to the origin of the text area.
+struct PreparedSegment {
+    QGlyphRun run;
+    int line = -1; // index into the plan's lines when printed through the raster
+    int top = 0;   // tops of the first and last line covered
+    int bottom = 0;
+    int left = 0; // leftmost start of a covered line
+};
+
+struct CachedCellText {
+    CellTextPlan plan;
+    // Made on first use, for origins with an even and an odd x: half pixels of centring round
+    // differently on the two.
+    std::array<std::optional<std::vector<PreparedSegment>>, 2> prepared;
+};
+
 // The laid-out cell texts of recent repaints, so that a repaint lays out only what changed.
 // Holds at most maxEntries layouts and about maxBytes of them; those not used for the longest
 // are dropped first, a generation at a time.
 struct CellTextCache {
     explicit CellTextCache(std::size_t maxEntries = DefaultMaxEntries,
                            std::size_t maxBytes = DefaultMaxBytes);
+    ~CellTextCache();
+    CellTextCache(const CellTextCache&) = delete;
+    CellTextCache& operator=(const CellTextCache&) = delete;
 
     // The layout for the key, or nullptr. A pointer stays valid until the next insert.
-    const CellTextPlan* find(const CellTextKey& key);
-    const CellTextPlan& insert(const CellTextKey& key, CellTextPlan plan);
+    CachedCellText* find(const CellTextKey& key);
+    CachedCellText& insert(const CellTextKey& key, CellTextPlan plan);
     std::size_t size() const { return current_.size() + previous_.size(); }
     void clear();
 
-    // Two full tables of the largest size (101 x 101 cells), in far less memory than the
-    // longest texts broken into a hundred lines in every cell would take.
+    // Room for two tables of the largest size (101 x 101 cells); the byte bound keeps long
+    // texts broken into many lines from taking much memory.
     static constexpr std::size_t DefaultMaxEntries = 2 * 101 * 101;
     static constexpr std::size_t DefaultMaxBytes = 32u << 20;
 
@@ -57,9 +83,9 @@ struct CellTextCache {
                    std::u16string_view(a.text) == std::u16string_view(b.text);
         }
     };
-    using Map = std::unordered_map<StoredKey, CellTextPlan, Hash, Equal>;
+    using Map = std::unordered_map<StoredKey, CachedCellText, Hash, Equal>;
 
-    static std::size_t costOf(const StoredKey& key, const CellTextPlan& plan);
+    static std::size_t costOf(const StoredKey& key, const CachedCellText& entry);
     void makeRoom();
 
     std::size_t generationEntries_;

@@ -11,6 +11,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <vector>
 
 PainterState::PainterState() : textCache(std::make_unique<CellTextCache>()) {}
@@ -143,24 +144,36 @@ void drawTableCellContent(Raster& target, const TableGrid& grid, const CellRecor
         }
     }
 
-    const auto font = makeCellFont(readText(cell.fontName), cell.fontSize, cellStyleBits(cell),
-                                   cell.alignment, state.charsetCode);
-    const std::u16string text =
-        cell.numericText == 1
-            ? trimBlanks(formatNumber(leadingNumber(cellText(cell)), cell.numberFormat))
-            : cellText(cell);
-    drawCellText(target, text, cell.alignment, x1 + thickness, y1 + thickness, width - thickness,
-                 height - thickness, font, cell.textColour, state.textCache.get());
-
-    const std::string icon = readText(cell.icon);
-    if (!icon.empty()) {
-        const int ix = x1 + thickness;
-        const int iy = y1 + thickness;
-        if (fileExists(icon))
-            renderIcon(target, icon, ix, iy, ix + width - 1, iy + height - 1);
-        else
-            drawBox(target, ix, iy, ix + width - 1, iy + height - 1, Black, BoxFill::Solid, Silver);
+    // Font names are nearly always plain ASCII: those are used in place, without a copy,
+    // since this runs for every table cell of every repaint.
+    const std::string_view faceBytes = textFieldBytes(cell.fontName);
+    const bool ascii = std::all_of(faceBytes.begin(), faceBytes.end(),
+                                   [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
+    const std::string convertedFace = ascii ? std::string() : readText(cell.fontName);
+    const auto font = makeCellFont(ascii ? faceBytes : std::string_view(convertedFace),
+                                   cell.fontSize, cellStyleBits(cell), cell.alignment,
+                                   state.charsetCode);
+    if (cell.numericText == 1) {
+        const std::u16string number =
+            trimBlanks(formatNumber(leadingNumber(cellTextView(cell)), cell.numberFormat));
+        drawCellText(target, number, cell.alignment, x1 + thickness, y1 + thickness,
+                     width - thickness, height - thickness, font, cell.textColour,
+                     state.textCache.get());
+    } else {
+        drawCellText(target, cellTextView(cell), cell.alignment, x1 + thickness, y1 + thickness,
+                     width - thickness, height - thickness, font, cell.textColour,
+                     state.textCache.get());
     }
+
+    if (cell.icon[0] == '\0')
+        return;
+    const std::string icon = readText(cell.icon);
+    const int ix = x1 + thickness;
+    const int iy = y1 + thickness;
+    if (fileExists(icon))
+        renderIcon(target, icon, ix, iy, ix + width - 1, iy + height - 1);
+    else
+        drawBox(target, ix, iy, ix + width - 1, iy + height - 1, Black, BoxFill::Solid, Silver);
 }
 
 } // namespace

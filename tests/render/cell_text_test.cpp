@@ -7,6 +7,7 @@
 #include "render/cell_text_cache.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -155,16 +156,30 @@ void drawPlainly(Raster& r, const Cell& c, const std::shared_ptr<const RasterFon
     }
 }
 
+// What drawing a picture may leave set on the raster's painter.
+void unsettlePainter(Raster& r)
+{
+    QPainter& p = rasterPainter(r);
+    p.setClipRect(0, 0, 20, 20);
+    p.setOpacity(0.5);
+    p.setCompositionMode(QPainter::CompositionMode_Multiply);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.translate(7, 3);
+    p.setPen(Qt::NoPen);
+}
+
 // Each cell's box is drawn before its text, as the painter does, so text running out of a
 // cell is covered by the boxes of the cells after it.
 Raster paint(const std::vector<Cell>& cells, int width, int height, bool plainly,
-             CellTextCache* cache)
+             CellTextCache* cache, bool unsettled = false)
 {
     Raster r = createRaster(width, height);
     clearRaster(r, White);
     setPen(r, 1, PenStyle::Solid);
     int n = 0;
     for (const Cell& c : cells) {
+        if (unsettled && n % 2 == 0)
+            unsettlePainter(r);
         const Colour fill = (n++ % 3 == 0) ? rgbColour(230, 240, 255) : NoFillColour;
         drawBox(r, c.x - 1, c.y - 1, c.x + c.w, c.y + c.h, Black,
                 fill == NoFillColour ? BoxFill::None : BoxFill::Solid, fill);
@@ -257,6 +272,19 @@ TEST(CellText, drawing_with_and_without_a_cache_gives_the_pixels_of_printing_eve
     EXPECT_GT(cache.size(), 20u);
     Raster fromCache = paint(cells, 520, 330, false, &cache);
     expectSamePixels(expected, fromCache);
+}
+
+TEST(CellText, drawing_ignores_what_other_drawing_left_on_the_painter)
+{
+    const std::vector<Cell> cells = variedCells();
+    Raster expected = paint(cells, 520, 330, true, nullptr, true);
+    Raster settled = paint(cells, 520, 330, true, nullptr);
+    expectSamePixels(settled, expected);
+    CellTextCache cache;
+    Raster first = paint(cells, 520, 330, false, &cache, true);
+    Raster second = paint(cells, 520, 330, false, &cache, true);
+    expectSamePixels(expected, first);
+    expectSamePixels(expected, second);
 }
 
 TEST(CellText, a_cache_keeps_layouts_of_different_areas_fonts_and_alignments_apart)
@@ -361,7 +389,7 @@ TEST(CellTextCache, holds_at_most_its_bound_and_keeps_what_is_in_use)
         EXPECT_LE(cache.size(), 100u);
         ASSERT_NE(cache.find(CellTextKey{1, AlignLeft, 10, 10, kept}), nullptr) << i;
         ASSERT_NE(cache.find(CellTextKey{1, AlignLeft, 10, 10, text}), nullptr) << i;
-        EXPECT_EQ(cache.find(CellTextKey{1, AlignLeft, 10, 10, text})->lineHeight, i);
+        EXPECT_EQ(cache.find(CellTextKey{1, AlignLeft, 10, 10, text})->plan.lineHeight, i);
     }
     EXPECT_EQ(cache.find(CellTextKey{2, AlignLeft, 10, 10, kept}), nullptr);
     EXPECT_EQ(cache.find(CellTextKey{1, AlignRight, 10, 10, kept}), nullptr);
