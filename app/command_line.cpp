@@ -64,9 +64,8 @@ bool loadForCommand(EditorState& state, const std::string& path, bool previous,
                     MessageService& errors)
 {
     if (!workFileExists(path)) {
-        errors.showMessage(std::string(catalogText(CatalogTable::WorkFileMsgs, 1)) + "\r\n" +
-                               path + "\r\n" +
-                               std::string(catalogText(CatalogTable::WorkFileMsgs, 2)),
+        errors.showMessage(std::string(catalogText(CatalogTable::WorkFileMsgs, 1)) + "\r\n" + path +
+                               "\r\n" + std::string(catalogText(CatalogTable::WorkFileMsgs, 2)),
                            std::string(catalogText(CatalogTable::ProgrammerTitle)),
                            MessageButtons::Ok);
         return false;
@@ -177,10 +176,12 @@ int commandInfo(const FileArguments& a, std::FILE* out, std::FILE* err)
     if (!loadForCommand(state, a.paths[0], a.previous, errors))
         return 1;
     const TableGrid& g = *state.grid;
-    const auto label = [](int row) { return std::string(catalogText(CatalogTable::TableInfoLabels, row)); };
-    printLine(out, label(1) + std::to_string(g.cellWidth) + label(2) + std::to_string(g.cellHeight) +
-                       label(3) + std::to_string(g.rows) + label(4) + std::to_string(g.columns) +
-                       label(5) + std::to_string(g.separation));
+    const auto label = [](int row) {
+        return std::string(catalogText(CatalogTable::TableInfoLabels, row));
+    };
+    printLine(out, label(1) + std::to_string(g.cellWidth) + label(2) +
+                       std::to_string(g.cellHeight) + label(3) + std::to_string(g.rows) + label(4) +
+                       std::to_string(g.columns) + label(5) + std::to_string(g.separation));
     return 0;
 }
 
@@ -189,8 +190,7 @@ int commandInfo(const FileArguments& a, std::FILE* out, std::FILE* err)
 bool isCommandLineOption(const std::string& first)
 {
     return first == "--new" || first == "--convert" || first == "--export-cut" ||
-           first == "--info" || first == "--render" || first == "--help" ||
-           first == "--version";
+           first == "--info" || first == "--render" || first == "--help" || first == "--version";
 }
 
 int runCommandLine(const std::vector<std::string>& arguments, std::FILE* out, std::FILE* err)

@@ -8,7 +8,7 @@
 // printed as a line on a stream instead (standard error for the refusals and errors that
 // reach it). Questions answer No, choosers are cancelled.
 class ConsoleMessageService : public MessageService {
-public:
+  public:
     explicit ConsoleMessageService(std::FILE* stream) : stream_(stream) {}
     MessageAnswer showMessage(const std::string& text, const std::string& caption,
                               MessageButtons buttons) override;
@@ -16,7 +16,7 @@ public:
     std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
     int shown() const { return shown_; }
 
-private:
+  private:
     std::FILE* stream_;
     int shown_ = 0;
 };

@@ -70,11 +70,10 @@ int runEditor(int argc, char** argv, const std::vector<std::string>& arguments)
     bool loaded = false;
     if (!workFile.empty()) {
         if (!workFileExists(workFile))
-            messages.showMessage(std::string(catalogText(CatalogTable::WorkFileMsgs, 1)) + "\r\n" +
-                                     workFile + "\r\n" +
-                                     std::string(catalogText(CatalogTable::WorkFileMsgs, 2)),
-                                 std::string(catalogText(CatalogTable::ProgrammerTitle)),
-                                 MessageButtons::Ok);
+            messages.showMessage(
+                std::string(catalogText(CatalogTable::WorkFileMsgs, 1)) + "\r\n" + workFile +
+                    "\r\n" + std::string(catalogText(CatalogTable::WorkFileMsgs, 2)),
+                std::string(catalogText(CatalogTable::ProgrammerTitle)), MessageButtons::Ok);
         else
             loaded = loadWorkFile(workFile, *state.grid, state.undo, messages) != 0;
     }

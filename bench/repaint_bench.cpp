@@ -21,7 +21,7 @@ namespace {
 
 // Answers nothing; no benchmark table shows a message.
 class SilentMessages : public MessageService {
-public:
+  public:
     MessageAnswer showMessage(const std::string&, const std::string&, MessageButtons) override
     {
         return MessageAnswer::Ok;
@@ -37,7 +37,10 @@ struct Fixture {
     PainterState painter;
     SilentMessages messages;
 
-    explicit Fixture(const char* templateName) { createTable(*grid, undo, *templateByName(templateName)); }
+    explicit Fixture(const char* templateName)
+    {
+        createTable(*grid, undo, *templateByName(templateName));
+    }
 
     void fillText(const std::u16string& text, std::int16_t alignment = AlignLeft)
     {
@@ -162,7 +165,11 @@ void exportCut(benchmark::State& state, bool bitmap)
     }
     std::filesystem::remove(path);
 }
-BENCHMARK_CAPTURE(exportCut, bmp, true)->Name("export/cut_bmp_h16_text")->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(exportCut, jpeg, false)->Name("export/cut_jpeg_h16_text")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(exportCut, bmp, true)
+    ->Name("export/cut_bmp_h16_text")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(exportCut, jpeg, false)
+    ->Name("export/cut_jpeg_h16_text")
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

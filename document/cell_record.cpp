@@ -58,14 +58,14 @@ template <std::size_t N> void put(FieldCursor<const std::uint8_t*>& c, std::arra
     std::memcpy(v.data(), c.bytes + c.offset, N);
     c.offset += N;
 }
-template <std::size_t N>
-void put(FieldCursor<const std::uint8_t*>& c, std::array<char16_t, N>& v)
+template <std::size_t N> void put(FieldCursor<const std::uint8_t*>& c, std::array<char16_t, N>& v)
 {
     if constexpr (std::endian::native == std::endian::little) {
         std::memcpy(v.data(), c.bytes + c.offset, 2 * N);
     } else {
         for (std::size_t i = 0; i < N; ++i)
-            v[i] = static_cast<char16_t>(static_cast<std::uint16_t>(readInt16(c.bytes + c.offset + 2 * i)));
+            v[i] = static_cast<char16_t>(
+                static_cast<std::uint16_t>(readInt16(c.bytes + c.offset + 2 * i)));
     }
     c.offset += 2 * N;
 }
@@ -176,7 +176,10 @@ void assignCellText(CellRecord& cell, std::u16string_view text)
     cell.text[n] = u'\0';
 }
 
-std::u16string cellText(const CellRecord& cell) { return std::u16string(cellTextView(cell)); }
+std::u16string cellText(const CellRecord& cell)
+{
+    return std::u16string(cellTextView(cell));
+}
 
 std::u16string_view cellTextView(const CellRecord& cell)
 {

@@ -14,7 +14,19 @@ constexpr Colour Yellow = 0x00FFFF;
 constexpr Colour DarkBlue = 0x8B0000;
 constexpr Colour Red = 0x0000FF;
 
-constexpr int redOf(Colour c) { return c & 0xFF; }
-constexpr int greenOf(Colour c) { return (c >> 8) & 0xFF; }
-constexpr int blueOf(Colour c) { return (c >> 16) & 0xFF; }
-constexpr Colour rgbColour(int r, int g, int b) { return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16); }
+constexpr int redOf(Colour c)
+{
+    return c & 0xFF;
+}
+constexpr int greenOf(Colour c)
+{
+    return (c >> 8) & 0xFF;
+}
+constexpr int blueOf(Colour c)
+{
+    return (c >> 16) & 0xFF;
+}
+constexpr Colour rgbColour(int r, int g, int b)
+{
+    return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
+}

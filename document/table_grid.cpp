@@ -13,9 +13,15 @@ std::size_t indexOf(int row, int column)
 }
 } // namespace
 
-CellRecord& TableGrid::at(int row, int column) { return cells[indexOf(row, column)]; }
+CellRecord& TableGrid::at(int row, int column)
+{
+    return cells[indexOf(row, column)];
+}
 
-const CellRecord& TableGrid::at(int row, int column) const { return cells[indexOf(row, column)]; }
+const CellRecord& TableGrid::at(int row, int column) const
+{
+    return cells[indexOf(row, column)];
+}
 
 CellRecord* TableGrid::find(int row, int column)
 {

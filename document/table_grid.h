@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-constexpr int GridSize = 101;   // rows and columns 0..100
-constexpr int TableOrigin = 2;  // x and y origin of the cell geometry
+constexpr int GridSize = 101;  // rows and columns 0..100
+constexpr int TableOrigin = 2; // x and y origin of the cell geometry
 
 inline bool insideGrid(int row, int column)
 {

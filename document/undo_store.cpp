@@ -24,8 +24,10 @@ void takeSnapshot(UndoStore& store, const TableGrid& grid)
     if (store.onSnapshot)
         store.onSnapshot();
 
-    const std::size_t count = static_cast<std::size_t>(grid.rows) * static_cast<std::size_t>(grid.columns);
-    const UndoStore::Level* previous = store.lastWritten >= 0 ? &store.levels[store.lastWritten] : nullptr;
+    const std::size_t count =
+        static_cast<std::size_t>(grid.rows) * static_cast<std::size_t>(grid.columns);
+    const UndoStore::Level* previous =
+        store.lastWritten >= 0 ? &store.levels[store.lastWritten] : nullptr;
     if (previous && previous->size() != count)
         previous = nullptr;
 
@@ -57,7 +59,8 @@ void undoLast(UndoStore& store, TableGrid& grid)
     // A level that no snapshot has written holds no cells: restoring it would wipe the
     // table to zeros, so such an undo leaves the cells as they are.
     const UndoStore::Level& level = store.levels[store.position];
-    const std::size_t count = static_cast<std::size_t>(grid.rows) * static_cast<std::size_t>(grid.columns);
+    const std::size_t count =
+        static_cast<std::size_t>(grid.rows) * static_cast<std::size_t>(grid.columns);
     if (level.size() == count) {
         std::size_t k = 0;
         for (int i = 0; i < grid.rows; ++i) {

@@ -643,7 +643,8 @@ constexpr std::array<CatalogTableData, CatalogTableCount> catalogTables = {{
 
 namespace {
 
-constexpr bool tablesFollowTheEnum() {
+constexpr bool tablesFollowTheEnum()
+{
     for (int i = 0; i < CatalogTableCount; ++i) {
         if (catalogTables[i].table != static_cast<CatalogTable>(i))
             return false;
@@ -651,7 +652,8 @@ constexpr bool tablesFollowTheEnum() {
     return true;
 }
 
-constexpr int messageCount() {
+constexpr int messageCount()
+{
     int count = 0;
     for (const auto& t : catalogTables)
         count += static_cast<int>(t.rows.size());

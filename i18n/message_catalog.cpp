@@ -8,7 +8,8 @@ namespace {
 
 LanguageId activeLanguage = Spanish;
 
-const CatalogTableData* tableData(CatalogTable table) {
+const CatalogTableData* tableData(CatalogTable table)
+{
     const auto index = static_cast<int>(table);
     assert(index >= 0 && index < CatalogTableCount);
     if (index < 0 || index >= CatalogTableCount)
@@ -18,19 +19,23 @@ const CatalogTableData* tableData(CatalogTable table) {
 
 } // namespace
 
-LanguageId currentLanguage() {
+LanguageId currentLanguage()
+{
     return activeLanguage;
 }
 
-void setCurrentLanguage(LanguageId language) {
+void setCurrentLanguage(LanguageId language)
+{
     activeLanguage = language;
 }
 
-std::string_view catalogText(CatalogTable table, int row) {
+std::string_view catalogText(CatalogTable table, int row)
+{
     return catalogText(table, row, activeLanguage);
 }
 
-std::string_view catalogText(CatalogTable table, int row, LanguageId language) {
+std::string_view catalogText(CatalogTable table, int row, LanguageId language)
+{
     const CatalogTableData* data = tableData(table);
     if (data == nullptr)
         return {};
@@ -45,12 +50,14 @@ std::string_view catalogText(CatalogTable table, int row, LanguageId language) {
     return data->rows[row - 1][language - 1];
 }
 
-int catalogRows(CatalogTable table) {
+int catalogRows(CatalogTable table)
+{
     const CatalogTableData* data = tableData(table);
     return data == nullptr ? 0 : static_cast<int>(data->rows.size());
 }
 
-int catalogBufferSize(CatalogTable table) {
+int catalogBufferSize(CatalogTable table)
+{
     const CatalogTableData* data = tableData(table);
     return data == nullptr ? 0 : data->bufferSize;
 }

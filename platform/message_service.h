@@ -16,7 +16,7 @@ struct FileFilter {
 
 struct FileDialogRequest {
     bool save = false;
-    std::string title;           // empty: the platform's own title
+    std::string title; // empty: the platform's own title
     std::string startFolder;
     std::string proposedName;
     std::vector<FileFilter> filters;
@@ -27,7 +27,7 @@ struct FileDialogRequest {
 // interface, so that tests can answer them and the headless command line can print them.
 // Texts are UTF-8.
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     virtual MessageAnswer showMessage(const std::string& text, const std::string& caption,
                                       MessageButtons buttons) = 0;

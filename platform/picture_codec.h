@@ -37,8 +37,8 @@ std::optional<QImage> decodePicture(std::span<const std::uint8_t> bytes);
 bool drawPictureScaled(Raster& target, const QImage& picture, int width, int height);
 
 struct ImageEncoder {
-    std::string mimeType;  // "image/jpeg"
-    std::string id;        // stable identifier of the encoder
+    std::string mimeType; // "image/jpeg"
+    std::string id;       // stable identifier of the encoder
 };
 
 // The encoders in the service's order: JPEG first, then PNG, BMP, GIF and TIFF.

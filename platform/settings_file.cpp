@@ -27,8 +27,7 @@ std::string_view trim(std::string_view s)
 
 bool sameName(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
@@ -46,7 +45,8 @@ std::optional<std::string_view> findValue(std::string_view ini, std::string_view
         ini = end == std::string_view::npos ? std::string_view() : ini.substr(end + 1);
         if (!line.empty() && line.front() == '[') {
             const auto close = line.find(']');
-            inSection = close != std::string_view::npos && sameName(trim(line.substr(1, close - 1)), section);
+            inSection = close != std::string_view::npos &&
+                        sameName(trim(line.substr(1, close - 1)), section);
             continue;
         }
         if (!inSection)
@@ -73,8 +73,8 @@ std::int64_t valueOf(std::string_view ini, std::string_view section,
 
 template <typename T> T narrow(std::int64_t v)
 {
-    return static_cast<T>(std::clamp<std::int64_t>(v, std::numeric_limits<T>::min(),
-                                                   std::numeric_limits<T>::max()));
+    return static_cast<T>(
+        std::clamp<std::int64_t>(v, std::numeric_limits<T>::min(), std::numeric_limits<T>::max()));
 }
 
 } // namespace
@@ -105,7 +105,8 @@ std::int64_t settingsNumber(std::string_view text)
     const double value = std::strtod(number.c_str(), nullptr);
     const double rounded = std::nearbyint(value); // halves to even
     if (!(rounded > -9.2e18 && rounded < 9.2e18))
-        return rounded < 0 ? std::numeric_limits<std::int64_t>::min() : std::numeric_limits<std::int64_t>::max();
+        return rounded < 0 ? std::numeric_limits<std::int64_t>::min()
+                           : std::numeric_limits<std::int64_t>::max();
     return static_cast<std::int64_t>(rounded);
 }
 
@@ -114,16 +115,16 @@ Settings parseSettings(std::string_view ini)
     Settings s;
     s.charsetCode = narrow<std::int16_t>(valueOf(ini, "General", {"caracteres"}, 0));
     // A colour is a 32-bit value; larger numbers keep their low 32 bits.
-    s.favouriteBackground = static_cast<Colour>(static_cast<std::uint32_t>(
-        valueOf(ini, "General", {"Color fondo"}, 16777215)));
+    s.favouriteBackground = static_cast<Colour>(
+        static_cast<std::uint32_t>(valueOf(ini, "General", {"Color fondo"}, 16777215)));
     s.rulerKind = narrow<std::int32_t>(valueOf(ini, "General", {"Regleta"}, 1));
     s.language = narrow<std::int32_t>(valueOf(ini, "General", {"Idioma"}, 1));
     // "Tamaño" may have been written in UTF-8 or, by the earlier Windows version, in
     // Windows-1252.
     const std::initializer_list<std::string_view> keys[15] = {
-        {"Colfondo"}, {"Colfuente"},   {"Fuente"},     {"Tama\xC3\xB1o", "Tama\xF1o"},
-        {"Negrita"},  {"Italica"},     {"Subrayado"},  {"Tachado"},
-        {"Leading"},  {"Texto"},       {"Imagen"},     {"Icono"},
+        {"Colfondo"},   {"Colfuente"},   {"Fuente"},        {"Tama\xC3\xB1o", "Tama\xF1o"},
+        {"Negrita"},    {"Italica"},     {"Subrayado"},     {"Tachado"},
+        {"Leading"},    {"Texto"},       {"Imagen"},        {"Icono"},
         {"Alineacion"}, {"Tipo Numero"}, {"Permite Numero"}};
     for (std::size_t k = 0; k < 15; ++k)
         s.copySwitches[k] = narrow<std::int32_t>(valueOf(ini, "Config Copia", keys[k], 1));
@@ -135,7 +136,8 @@ Settings readSettings(const std::string& path)
     const FileReadResult file = readWholeFile(path, MaxSettingsBytes);
     if (file.error != FileReadError::None)
         return Settings{};
-    return parseSettings(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+    return parseSettings(
+        std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
 }
 
 std::string settingsFolder()
@@ -152,4 +154,7 @@ std::string settingsFolder()
     return folder;
 }
 
-std::string settingsPath() { return settingsFolder() + SettingsFileName; }
+std::string settingsPath()
+{
+    return settingsFolder() + SettingsFileName;
+}

@@ -101,8 +101,8 @@ QImage paintCutExport(TableView& view, const TableGrid& grid, PainterState& pain
     painter.exportMode = true;
     clearToBackground(view.tableBitmap, favouriteBackground);
     const CutGeometry g = cutGeometry(grid.lineThickness);
-    paintTable(view.tableBitmap, grid, grid.columns, grid.rows, g.offset, g.offset,
-               grid.lineColour, painter, messages);
+    paintTable(view.tableBitmap, grid, grid.columns, grid.rows, g.offset, g.offset, grid.lineColour,
+               painter, messages);
 
     // Cell geometry comes from files; whatever it says, the picture never grows beyond the
     // canvas the table was painted on.

@@ -19,8 +19,8 @@ void PictureCache::insert(const PictureKey& key, std::shared_ptr<const QImage> p
         return;
     // An entry for an older version of the same file and slot is dropped at once.
     entries_.remove_if([&](const Entry& e) {
-        const bool stale = e.key.path == key.path && e.key.width == key.width &&
-                           e.key.height == key.height;
+        const bool stale =
+            e.key.path == key.path && e.key.width == key.width && e.key.height == key.height;
         if (stale)
             bytes_ -= e.bytes;
         return stale;

@@ -28,7 +28,7 @@ struct PictureKey {
 // Fitted pictures kept between repaints, least recently used first out, bounded in bytes
 // so that a table full of photos cannot grow memory without end.
 class PictureCache {
-public:
+  public:
     explicit PictureCache(std::size_t maxBytes = 64u * 1024u * 1024u) : maxBytes_(maxBytes) {}
 
     std::shared_ptr<const QImage> find(const PictureKey& key);
@@ -36,7 +36,7 @@ public:
     void clear();
     std::size_t bytes() const { return bytes_; }
 
-private:
+  private:
     struct Entry {
         PictureKey key;
         std::shared_ptr<const QImage> picture;

@@ -27,7 +27,10 @@ FileStamp stampOf(const std::string& path)
 }
 
 // Rounds to the nearest integer, an exact half to the even one.
-int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int roundHalfEven(double v)
+{
+    return static_cast<int>(std::nearbyint(v));
+}
 
 void showLoaderMessage(MessageService& messages, const std::string& text)
 {
@@ -51,7 +54,8 @@ std::shared_ptr<const QImage> GraphicLoadImageFileToBitmap(const std::string& pa
         return nullptr;
     const FileStamp stamp = stampOf(path);
     if (!stamp.exists) {
-        showLoaderMessage(messages, std::string(LoaderName) + " called on <" + path + "> Missing file");
+        showLoaderMessage(messages,
+                          std::string(LoaderName) + " called on <" + path + "> Missing file");
         return nullptr;
     }
     const PictureKey key{path, stamp.size, stamp.modifiedNs, w, h, background, keepAspect};
@@ -63,7 +67,8 @@ std::shared_ptr<const QImage> GraphicLoadImageFileToBitmap(const std::string& pa
     if (!picture) {
         if (state.reportedReadErrors.insert(failureId).second)
             showLoaderMessage(messages, std::string(LoaderName) +
-                                            " [GdipLoadImagefromFile] read error on <" + path + ">");
+                                            " [GdipLoadImagefromFile] read error on <" + path +
+                                            ">");
         return nullptr;
     }
 

@@ -30,9 +30,8 @@ bool fileExists(const std::string& path);
 // its proportions, and one that is not is stretched to the whole slot. Nothing when the
 // slot is empty, the file is missing or cannot be decoded (with the loader's messages).
 std::shared_ptr<const QImage> GraphicLoadImageFileToBitmap(const std::string& path,
-                                                           Colour background, int width,
-                                                           int height, bool keepAspect,
-                                                           PictureState& state,
+                                                           Colour background, int width, int height,
+                                                           bool keepAspect, PictureState& state,
                                                            MessageService& messages);
 
 // The painter's entry: the picture fitted to a slot, proportions kept.

@@ -150,9 +150,9 @@ void drawTableCellContent(Raster& target, const TableGrid& grid, const CellRecor
     const bool ascii = std::all_of(faceBytes.begin(), faceBytes.end(),
                                    [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
     const std::string convertedFace = ascii ? std::string() : readText(cell.fontName);
-    const auto font = makeCellFont(ascii ? faceBytes : std::string_view(convertedFace),
-                                   cell.fontSize, cellStyleBits(cell), cell.alignment,
-                                   state.charsetCode);
+    const auto font =
+        makeCellFont(ascii ? faceBytes : std::string_view(convertedFace), cell.fontSize,
+                     cellStyleBits(cell), cell.alignment, state.charsetCode);
     if (cell.numericText == 1) {
         const std::u16string number =
             trimBlanks(formatNumber(leadingNumber(cellTextView(cell)), cell.numberFormat));

@@ -14,14 +14,20 @@ TableView makeTableView()
     return view;
 }
 
-void clearToPaper(Raster& r, const TableGrid& grid) { clearRaster(r, grid.paperColour); }
+void clearToPaper(Raster& r, const TableGrid& grid)
+{
+    clearRaster(r, grid.paperColour);
+}
 
 void clearToBackground(Raster& r, Colour favouriteBackground)
 {
     clearRaster(r, favouriteBackground);
 }
 
-void showTable(TableView& view, int y) { copyRaster(view.tableBitmap, view.screenBuffer, 0, y); }
+void showTable(TableView& view, int y)
+{
+    copyRaster(view.tableBitmap, view.screenBuffer, 0, y);
+}
 
 void repaintTable(TableView& view, const TableGrid& grid, PainterState& painter,
                   MessageService& messages)

@@ -11,7 +11,8 @@ required_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev
   fonts-liberation fonts-dejavu-core fontconfig
-  clang
+  clang clang-format
+  git
   xvfb xauth
 )
 

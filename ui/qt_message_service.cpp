@@ -6,7 +6,10 @@
 #include <QStringList>
 
 namespace {
-QString qtText(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+QString qtText(const std::string& s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 QString filterText(const std::vector<FileFilter>& filters)
 {
@@ -52,8 +55,8 @@ std::string QtMessageService::chooseFile(const FileDialogRequest& request)
 
 std::optional<Colour> QtMessageService::chooseColour(Colour initial)
 {
-    const QColor chosen = QColorDialog::getColor(
-        QColor(redOf(initial), greenOf(initial), blueOf(initial)), parent_);
+    const QColor chosen =
+        QColorDialog::getColor(QColor(redOf(initial), greenOf(initial), blueOf(initial)), parent_);
     if (!chosen.isValid())
         return std::nullopt;
     return rgbColour(chosen.red(), chosen.green(), chosen.blue());

@@ -7,7 +7,7 @@ class QWidget;
 // The message service of the editor: Qt's standard message boxes, file dialogs and colour
 // chooser.
 class QtMessageService : public MessageService {
-public:
+  public:
     explicit QtMessageService(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
     MessageAnswer showMessage(const std::string& text, const std::string& caption,
@@ -15,6 +15,6 @@ public:
     std::string chooseFile(const FileDialogRequest& request) override;
     std::optional<Colour> chooseColour(Colour initial) override;
 
-private:
+  private:
     QWidget* parent_;
 };

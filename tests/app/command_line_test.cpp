@@ -20,10 +20,11 @@ struct RunResult {
 };
 
 class CommandLineTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
-        dir = std::filesystem::temp_directory_path() / ("cuadrivista-cli-" + std::to_string(::getpid()));
+        dir = std::filesystem::temp_directory_path() /
+              ("cuadrivista-cli-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
         std::filesystem::permissions(dir, std::filesystem::perms::all);
         setLanguage(5);
@@ -137,16 +138,18 @@ TEST_F(CommandLineTest, an_export_into_a_folder_without_write_permission_fails_c
 {
     const std::string table = path("t.qvtb");
     ASSERT_EQ(run("--new h32 '" + table + "'").exitCode, 0);
-    std::filesystem::permissions(table, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+    std::filesystem::permissions(table, std::filesystem::perms::owner_read |
+                                            std::filesystem::perms::group_read |
                                             std::filesystem::perms::others_read);
     const auto locked = dir / "locked";
     std::filesystem::create_directories(locked);
-    std::filesystem::permissions(locked, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
-                                             std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
-                                             std::filesystem::perms::others_exec);
+    std::filesystem::permissions(
+        locked, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
+                    std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
+                    std::filesystem::perms::others_exec);
     const std::string target = (locked / "cut.bmp").string();
     const RunResult r = run("--export-cut '" + target + "' '" + table + "'",
-                      "setpriv --reuid=65534 --regid=65534 --clear-groups");
+                            "setpriv --reuid=65534 --regid=65534 --clear-groups");
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
     EXPECT_NE(r.err.find("Err:  13 "), std::string::npos) << r.err;
     EXPECT_EQ(r.out, "");

@@ -56,15 +56,13 @@ TEST_P(TemplateTest, creates_its_grid_of_free_cells_with_the_first_and_last_geom
     EXPECT_LE(drawnBottom, t->vertical ? 1122 : 794);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTemplates, TemplateTest,
-                         ::testing::Values(TemplateCase{3302, "h16", 46, 65, 16},
-                                           TemplateCase{3309, "h24", 31, 44, 24},
-                                           TemplateCase{3303, "h32", 23, 33, 32},
-                                           TemplateCase{3304, "h64", 12, 17, 64},
-                                           TemplateCase{3305, "v16", 65, 46, 16},
-                                           TemplateCase{3310, "v24", 44, 31, 24},
-                                           TemplateCase{3306, "v32", 33, 23, 32},
-                                           TemplateCase{3307, "v64", 17, 12, 64}));
+INSTANTIATE_TEST_SUITE_P(
+    AllTemplates, TemplateTest,
+    ::testing::Values(TemplateCase{3302, "h16", 46, 65, 16}, TemplateCase{3309, "h24", 31, 44, 24},
+                      TemplateCase{3303, "h32", 23, 33, 32}, TemplateCase{3304, "h64", 12, 17, 64},
+                      TemplateCase{3305, "v16", 65, 46, 16}, TemplateCase{3310, "v24", 44, 31, 24},
+                      TemplateCase{3306, "v32", 33, 23, 32},
+                      TemplateCase{3307, "v64", 17, 12, 64}));
 
 TEST(CreateTable, every_cell_carries_the_table_values_and_the_defaults)
 {

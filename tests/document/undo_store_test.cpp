@@ -10,7 +10,7 @@
 namespace {
 
 class UndoTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         createTable(*grid, undo, *templateByName("h64"));

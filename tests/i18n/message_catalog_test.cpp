@@ -513,7 +513,8 @@ class MessageCatalogTest : public ::testing::Test {
     void TearDown() override { setCurrentLanguage(Spanish); }
 };
 
-TEST_F(MessageCatalogTest, holds_sixty_two_tables_of_177_messages) {
+TEST_F(MessageCatalogTest, holds_sixty_two_tables_of_177_messages)
+{
     int messages = 0;
     int singles = 0;
     for (int i = 0; i < CatalogTableCount; ++i) {
@@ -528,7 +529,8 @@ TEST_F(MessageCatalogTest, holds_sixty_two_tables_of_177_messages) {
     EXPECT_EQ(CatalogTableCount - singles, 29);
 }
 
-TEST_F(MessageCatalogTest, every_table_has_its_rows_and_buffer_size_in_catalogue_order) {
+TEST_F(MessageCatalogTest, every_table_has_its_rows_and_buffer_size_in_catalogue_order)
+{
     ASSERT_EQ(std::size(shapes), static_cast<std::size_t>(CatalogTableCount));
     for (int i = 0; i < CatalogTableCount; ++i) {
         const TableShape& shape = shapes[i];
@@ -539,7 +541,8 @@ TEST_F(MessageCatalogTest, every_table_has_its_rows_and_buffer_size_in_catalogue
     }
 }
 
-TEST_F(MessageCatalogTest, sample_rows_match_the_product_texts_in_every_language) {
+TEST_F(MessageCatalogTest, sample_rows_match_the_product_texts_in_every_language)
+{
     for (const SampleRow& sample : samples) {
         for (LanguageId language = Spanish; language <= Italian; ++language) {
             SCOPED_TRACE("table " + std::to_string(static_cast<int>(sample.table)) + " row " +
@@ -551,7 +554,8 @@ TEST_F(MessageCatalogTest, sample_rows_match_the_product_texts_in_every_language
     }
 }
 
-TEST_F(MessageCatalogTest, every_text_fits_its_windows_1252_buffer) {
+TEST_F(MessageCatalogTest, every_text_fits_its_windows_1252_buffer)
+{
     for (int i = 0; i < CatalogTableCount; ++i) {
         const auto table = static_cast<CatalogTable>(i);
         const int limit = catalogBufferSize(table) - 1;
@@ -571,7 +575,8 @@ TEST_F(MessageCatalogTest, every_text_fits_its_windows_1252_buffer) {
     }
 }
 
-TEST_F(MessageCatalogTest, thanks_second_row_invites_to_the_web_address_in_each_language) {
+TEST_F(MessageCatalogTest, thanks_second_row_invites_to_the_web_address_in_each_language)
+{
     for (LanguageId language = Spanish; language <= Italian; ++language) {
         SCOPED_TRACE("language " + std::to_string(language));
         const std::string_view text = catalogText(CatalogTable::ThanksTexts, 2, language);
@@ -582,12 +587,14 @@ TEST_F(MessageCatalogTest, thanks_second_row_invites_to_the_web_address_in_each_
     }
 }
 
-TEST_F(MessageCatalogTest, starts_in_spanish) {
+TEST_F(MessageCatalogTest, starts_in_spanish)
+{
     EXPECT_EQ(currentLanguage(), Spanish);
     EXPECT_EQ(catalogText(CatalogTable::ProgrammerTitle), "Programador"sv);
 }
 
-TEST_F(MessageCatalogTest, switching_the_language_changes_every_later_lookup) {
+TEST_F(MessageCatalogTest, switching_the_language_changes_every_later_lookup)
+{
     setCurrentLanguage(Spanish);
     EXPECT_EQ(catalogText(CatalogTable::OperationsMenu, 4), "Leer Formato Anterior"sv);
     setCurrentLanguage(English);
@@ -598,7 +605,8 @@ TEST_F(MessageCatalogTest, switching_the_language_changes_every_later_lookup) {
     EXPECT_EQ(catalogText(CatalogTable::OperationsMenu, 4), "Lesen Format Zurück"sv);
 }
 
-TEST_F(MessageCatalogTest, a_language_outside_one_to_six_is_kept_and_answered_in_spanish) {
+TEST_F(MessageCatalogTest, a_language_outside_one_to_six_is_kept_and_answered_in_spanish)
+{
     for (const LanguageId language : {0, 7, 9, -1, INT_MIN, INT_MAX}) {
         SCOPED_TRACE("language " + std::to_string(language));
         setCurrentLanguage(language);
@@ -608,7 +616,8 @@ TEST_F(MessageCatalogTest, a_language_outside_one_to_six_is_kept_and_answered_in
     }
 }
 
-TEST_F(MessageCatalogTest, blanks_at_either_end_of_a_text_are_kept) {
+TEST_F(MessageCatalogTest, blanks_at_either_end_of_a_text_are_kept)
+{
     setCurrentLanguage(English);
     const std::string info = std::string(catalogText(CatalogTable::TableInfoLabels, 1)) + "32" +
                              std::string(catalogText(CatalogTable::TableInfoLabels, 2)) + "16";
@@ -621,7 +630,8 @@ TEST_F(MessageCatalogTest, blanks_at_either_end_of_a_text_are_kept) {
 }
 
 #ifdef NDEBUG
-TEST_F(MessageCatalogTest, a_row_or_table_that_does_not_exist_answers_an_empty_text) {
+TEST_F(MessageCatalogTest, a_row_or_table_that_does_not_exist_answers_an_empty_text)
+{
     EXPECT_EQ(catalogText(CatalogTable::OperationsMenu, 0), ""sv);
     EXPECT_EQ(catalogText(CatalogTable::OperationsMenu, 12), ""sv);
     EXPECT_EQ(catalogText(CatalogTable::OperationsMenu, -1, English), ""sv);
@@ -636,7 +646,8 @@ TEST_F(MessageCatalogTest, a_row_or_table_that_does_not_exist_answers_an_empty_t
     }
 }
 #else
-TEST_F(MessageCatalogTest, a_row_or_table_that_does_not_exist_is_caught_in_debug_builds) {
+TEST_F(MessageCatalogTest, a_row_or_table_that_does_not_exist_is_caught_in_debug_builds)
+{
     EXPECT_DEATH(catalogText(CatalogTable::OperationsMenu, 12), "");
     EXPECT_DEATH(catalogText(CatalogTable::ProgrammerTitle, 0), "");
     EXPECT_DEATH(catalogText(static_cast<CatalogTable>(CatalogTableCount), 1), "");

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <sys/stat.h>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -26,7 +26,8 @@ INSTANTIATE_TEST_SUITE_P(Values, SettingsNumberTest,
                                            NumberCase{"5.4", 5}, NumberCase{"2.5", 2},
                                            NumberCase{"3.5", 4}, NumberCase{"-1", -1},
                                            NumberCase{"abc", 0}, NumberCase{"", 0},
-                                           NumberCase{"12abc", 12}, NumberCase{"16777215", 16777215},
+                                           NumberCase{"12abc", 12},
+                                           NumberCase{"16777215", 16777215},
                                            NumberCase{"99999999999999999999999", INT64_MAX}));
 
 TEST(Settings, a_missing_file_gives_every_default)

@@ -20,12 +20,13 @@
 namespace {
 
 class CutExportTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         ASSERT_TRUE(startPictureCodecs());
         createTable(*grid, undo, *templateByName("h16"));
-        dir = std::filesystem::temp_directory_path() / ("cuadrivista-export-" + std::to_string(::getpid()));
+        dir = std::filesystem::temp_directory_path() /
+              ("cuadrivista-export-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
@@ -63,10 +64,13 @@ TEST_F(CutExportTest, the_outlines_touch_both_corners_for_every_thickness)
         const CutGeometry g = cutGeometry(thickness);
         const QImage picture = paintCutExport(view, *grid, painter, White, messages);
         const CellRecord& last = grid->at(grid->rows - 1, grid->columns - 1);
-        EXPECT_EQ(picture.width(), last.right + (grid->columns - 1) + g.offset + g.addition) << thickness;
-        EXPECT_EQ(picture.height(), last.bottom + (grid->rows - 1) + g.offset + g.addition) << thickness;
+        EXPECT_EQ(picture.width(), last.right + (grid->columns - 1) + g.offset + g.addition)
+            << thickness;
+        EXPECT_EQ(picture.height(), last.bottom + (grid->rows - 1) + g.offset + g.addition)
+            << thickness;
         EXPECT_EQ(picture.pixel(0, 0), qRgb(0, 0, 0)) << thickness;
-        EXPECT_EQ(picture.pixel(picture.width() - 1, picture.height() - 1), qRgb(0, 0, 0)) << thickness;
+        EXPECT_EQ(picture.pixel(picture.width() - 1, picture.height() - 1), qRgb(0, 0, 0))
+            << thickness;
     }
 }
 

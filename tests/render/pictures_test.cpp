@@ -12,10 +12,11 @@
 namespace {
 
 class PicturesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
-        dir = std::filesystem::temp_directory_path() / ("cuadrivista-pictures-" + std::to_string(::getpid()));
+        dir = std::filesystem::temp_directory_path() /
+              ("cuadrivista-pictures-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
@@ -89,7 +90,8 @@ TEST_F(PicturesTest, a_missing_file_shows_the_missing_file_box)
     const auto path = (dir / "gone.png").string();
     EXPECT_FALSE(loadPictureBitmap(path, 10, 10, White, state, messages));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "[GraphicLoadImageFileToBitmap] called on <" + path + "> Missing file");
+    EXPECT_EQ(messages.shown[0].text,
+              "[GraphicLoadImageFileToBitmap] called on <" + path + "> Missing file");
     EXPECT_EQ(messages.shown[0].caption, "");
 }
 
@@ -101,7 +103,8 @@ TEST_F(PicturesTest, an_unreadable_picture_is_reported_once_until_the_file_chang
         EXPECT_FALSE(loadPictureBitmap(path, 10, 10, White, state, messages));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
-              "[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <" + path + ">");
+              "[GraphicLoadImageFileToBitmap] [GdipLoadImagefromFile] read error on <" + path +
+                  ">");
 
     std::ofstream(path) << "still not a picture, but another file now";
     EXPECT_FALSE(loadPictureBitmap(path, 10, 10, White, state, messages));
@@ -125,11 +128,11 @@ TEST(PictureCache, stays_within_its_byte_bound)
     PictureCache cache(3 * 100 * 100 * 4);
     for (int k = 0; k < 10; ++k) {
         auto image = std::make_shared<QImage>(100, 100, QImage::Format_RGB32);
-        cache.insert(PictureKey{"p" + std::to_string(k), 1, 1, 100, 100, 0, true}, image);
+        cache.insert(PictureKey{std::to_string(k) + ".png", 1, 1, 100, 100, 0, true}, image);
         EXPECT_LE(cache.bytes(), 3u * 100 * 100 * 4);
     }
-    EXPECT_TRUE(cache.find(PictureKey{"p9", 1, 1, 100, 100, 0, true}));
-    EXPECT_FALSE(cache.find(PictureKey{"p0", 1, 1, 100, 100, 0, true}));
+    EXPECT_TRUE(cache.find(PictureKey{"9.png", 1, 1, 100, 100, 0, true}));
+    EXPECT_FALSE(cache.find(PictureKey{"0.png", 1, 1, 100, 100, 0, true}));
 }
 
 struct ReferenceCase {
@@ -147,13 +150,13 @@ TEST_P(PictureReferenceTest, splits_path_and_colour)
     EXPECT_EQ(r.background, GetParam().colour);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    References, PictureReferenceTest,
-    ::testing::Values(ReferenceCase{"/a/b.png|16777215", "/a/b.png", 0xFFFFFF},
-                      ReferenceCase{"/a/b.png|-2", "/a/b.png", -2},
-                      ReferenceCase{"/a/b.png|255|junk", "/a/b.png", 255},
-                      ReferenceCase{"/a/b.png", "/a/b.png", 0},
-                      ReferenceCase{"/a/b.png|", "/a/b.png", 0},   // colour cut off: black
-                      ReferenceCase{"/a/b.png|abc", "/a/b.png", 0}));
+INSTANTIATE_TEST_SUITE_P(References, PictureReferenceTest,
+                         ::testing::Values(ReferenceCase{"/a/b.png|16777215", "/a/b.png", 0xFFFFFF},
+                                           ReferenceCase{"/a/b.png|-2", "/a/b.png", -2},
+                                           ReferenceCase{"/a/b.png|255|junk", "/a/b.png", 255},
+                                           ReferenceCase{"/a/b.png", "/a/b.png", 0},
+                                           ReferenceCase{"/a/b.png|", "/a/b.png",
+                                                         0}, // colour cut off: black
+                                           ReferenceCase{"/a/b.png|abc", "/a/b.png", 0}));
 
 } // namespace

@@ -18,7 +18,7 @@ namespace {
 constexpr Colour Paper = 0x00FF00; // green paper tells the gaps from white cells
 
 class PainterTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { newTable("h16"); }
 
     void newTable(const char* name)
@@ -116,8 +116,8 @@ TEST_F(PainterTest, selected_free_cells_are_yellow_and_plain_free_cells_vanish_i
 
     clearRaster(view.tableBitmap, 0x123456);
     painter.exportMode = true;
-    paintTable(view.tableBitmap, *grid, grid->columns, grid->rows, 2, 2, grid->lineColour,
-               painter, messages);
+    paintTable(view.tableBitmap, *grid, grid->columns, grid->rows, 2, 2, grid->lineColour, painter,
+               messages);
     EXPECT_EQ(at(10, 10), Yellow);
     EXPECT_EQ(at(30, 10), 0x123456); // free cell (0, 1): not drawn
     // Cell (0, 2) is not drawn either, but its connector line is: black, end point excluded.
@@ -164,8 +164,8 @@ TEST_F(PainterTest, a_picture_naming_a_missing_file_shows_a_hatched_placeholder)
     EXPECT_EQ(at(4, 4), Silver); // the outline in the line colour, over the black one
     EXPECT_EQ(at(67, 30), Silver);
     // Inside: silver on the diagonals of the 8 x 8 pattern, the paper between them.
-    EXPECT_EQ(at(8, 8), Silver);   // x - y = 0
-    EXPECT_EQ(at(8, 15), Silver);  // x + y = 23, & 7 == 7
+    EXPECT_EQ(at(8, 8), Silver);  // x - y = 0
+    EXPECT_EQ(at(8, 15), Silver); // x + y = 23, & 7 == 7
     EXPECT_EQ(at(9, 11), Paper);
     EXPECT_TRUE(messages.shown.empty());
 }
@@ -252,7 +252,10 @@ TEST_F(PainterTest, the_screen_buffer_shows_the_table_at_the_view_offset)
 {
     view.viewOffsetY = -10;
     Raster shown;
-    view.showOnCanvas = [&](const Raster& r) { shown = createRaster(1, 1); copyRaster(r, shown, 0, 0); };
+    view.showOnCanvas = [&](const Raster& r) {
+        shown = createRaster(1, 1);
+        copyRaster(r, shown, 0, 0);
+    };
     repaint();
     EXPECT_EQ(pixelAt(view.screenBuffer, 4, 4 - 10 + 10), pixelAt(view.tableBitmap, 4, 14));
     EXPECT_EQ(pixelAt(view.screenBuffer, 10, 10 - 10), pixelAt(view.tableBitmap, 10, 10));

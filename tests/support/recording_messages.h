@@ -9,7 +9,7 @@
 // A message service for tests: records every message and answers from a script of
 // answers and chosen files (Ok / No and cancelled choosers when the script runs out).
 class RecordingMessages : public MessageService {
-public:
+  public:
     struct Shown {
         std::string text;
         std::string caption;
