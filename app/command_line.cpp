@@ -2,6 +2,7 @@
 
 #include "app/console_messages.h"
 #include "app/editor_state.h"
+#include "app/export_commands.h"
 #include "app/work_file_commands.h"
 #include "document/table_template.h"
 #include "document/text_encoding.h"
@@ -128,20 +129,15 @@ int commandExportCut(const FileArguments& a, std::FILE* out, std::FILE* err)
     if (!loadForCommand(state, a.paths[1], a.previous, errors))
         return 1;
     const std::string& target = a.paths[0];
-    const bool bitmap = endsWithBmp(target);
+    const CutExportKind kind = endsWithBmp(target) ? CutExportKind::Bitmap : CutExportKind::Jpeg;
+    const Colour background = state.settings.favouriteBackground;
     const FileWriteResult written =
-        bitmap ? exportCutBitmap(target, state.view, *state.grid, state.painter,
-                                 state.settings.favouriteBackground, errors)
-               : exportCutJpeg(target, state.view, *state.grid, state.painter,
-                               state.settings.favouriteBackground, errors);
-    if (!written.ok()) {
-        errors.showMessage(fileErrorText(written.errorNumber, written.description),
-                           ProgrammerCaption, MessageButtons::Ok);
-        return 1;
-    }
-    printLine(out, std::string(catalogText(bitmap ? CatalogTable::ExportedCutBitmapMsg
-                                                  : CatalogTable::ExportedJpegCutMsg)));
-    return 0;
+        kind == CutExportKind::Bitmap
+            ? exportCutBitmap(target, state.view, *state.grid, state.painter, background, errors)
+            : exportCutJpeg(target, state.view, *state.grid, state.painter, background, errors);
+    const ExportOutcomeMessage outcome = cutExportMessage(kind, written);
+    printLine(outcome.failed ? err : out, outcome.text);
+    return outcome.failed ? 1 : 0;
 }
 
 int commandRender(const FileArguments& a, std::FILE* err)

@@ -2,6 +2,8 @@
 #include "document/table_template.h"
 #include "document/undo_store.h"
 #include "platform/raster.h"
+#include "render/new_table_cells.h"
+#include "render/page_frame.h"
 #include "render/table_painter.h"
 #include "render/table_view.h"
 #include "tests/support/recording_messages.h"
@@ -206,6 +208,34 @@ TEST_F(PainterTest, the_icon_is_drawn_over_the_text_and_a_missing_icon_is_a_silv
     for (int y = 6; y < 67; ++y)
         for (int x = 6; x < 67; ++x)
             ASSERT_EQ(at(x, y), Silver) << x << "," << y;
+}
+
+TEST_F(PainterTest, an_icon_is_scaled_to_the_whole_box_over_the_text)
+{
+    const auto path = (std::filesystem::temp_directory_path() / "cuadrivista-painter.ico").string();
+    QImage red(4, 4, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QString::fromStdString(path), "ICO"));
+    newTable("h64");
+    CellRecord& cell = tableCell(0, 0);
+    assignCellText(cell, u"Ana Ruiz");
+    assignText(cell.icon, path);
+    repaint();
+    // W x H = 64 x 64 pixels from the text origin (5, 5).
+    for (int y = 5; y < 69; ++y)
+        for (int x = 5; x < 69; ++x)
+            ASSERT_EQ(at(x, y), 0x0000FF) << x << "," << y;
+    std::filesystem::remove(path);
+}
+
+TEST_F(PainterTest, a_new_table_drawn_cell_by_cell_matches_its_first_repaint)
+{
+    Raster drawn = createRaster(1122, 1122);
+    clearRaster(drawn, Paper);
+    drawPageFrame(drawn);
+    drawNewTableCells(drawn, *grid);
+    repaint();
+    EXPECT_EQ(rasterImage(drawn), rasterImage(view.tableBitmap));
 }
 
 TEST_F(PainterTest, a_numeric_cell_shows_its_formatted_number)
