@@ -130,12 +130,8 @@ int commandExportCut(const FileArguments& a, std::FILE* out, std::FILE* err)
         return 1;
     const std::string& target = a.paths[0];
     const CutExportKind kind = endsWithBmp(target) ? CutExportKind::Bitmap : CutExportKind::Jpeg;
-    const Colour background = state.settings.favouriteBackground;
-    const FileWriteResult written =
-        kind == CutExportKind::Bitmap
-            ? exportCutBitmap(target, state.view, *state.grid, state.painter, background, errors)
-            : exportCutJpeg(target, state.view, *state.grid, state.painter, background, errors);
-    const ExportOutcomeMessage outcome = cutExportMessage(kind, written);
+    const ExportOutcomeMessage outcome =
+        cutExportMessage(kind, exportCut(kind, target, state, errors));
     printLine(outcome.failed ? err : out, outcome.text);
     return outcome.failed ? 1 : 0;
 }

@@ -15,15 +15,20 @@ ExportOutcomeMessage cutExportMessage(CutExportKind kind, const FileWriteResult&
             std::string(catalogText(CatalogTable::ProgrammerTitle)), false};
 }
 
+FileWriteResult exportCut(CutExportKind kind, const std::string& path, EditorState& state,
+                          MessageService& messages)
+{
+    const Colour background = state.settings.favouriteBackground;
+    return kind == CutExportKind::Bitmap
+               ? exportCutBitmap(path, state.view, *state.grid, state.painter, background, messages)
+               : exportCutJpeg(path, state.view, *state.grid, state.painter, background, messages);
+}
+
 bool runCutExport(CutExportKind kind, const std::string& path, EditorState& state,
                   MessageService& messages)
 {
-    const Colour background = state.settings.favouriteBackground;
-    const FileWriteResult result =
-        kind == CutExportKind::Bitmap
-            ? exportCutBitmap(path, state.view, *state.grid, state.painter, background, messages)
-            : exportCutJpeg(path, state.view, *state.grid, state.painter, background, messages);
-    const ExportOutcomeMessage outcome = cutExportMessage(kind, result);
+    const ExportOutcomeMessage outcome =
+        cutExportMessage(kind, exportCut(kind, path, state, messages));
     messages.showMessage(outcome.text, outcome.caption, MessageButtons::Ok);
     return !outcome.failed;
 }

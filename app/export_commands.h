@@ -17,6 +17,10 @@ struct ExportOutcomeMessage {
 };
 ExportOutcomeMessage cutExportMessage(CutExportKind kind, const FileWriteResult& result);
 
+// Paints and writes the cut export of the open table on the favourite background.
+FileWriteResult exportCut(CutExportKind kind, const std::string& path, EditorState& state,
+                          MessageService& messages);
+
 // Runs a cut export of the open table to path and shows its outcome; true when the picture
 // was written.
 bool runCutExport(CutExportKind kind, const std::string& path, EditorState& state,
