@@ -76,14 +76,39 @@ struct CellPlacement {
     int extraY;
 };
 
+// Geometry comes from work files, so any int32 may arrive: sums are taken in 64 bits and
+// held far outside the canvas, where the raster clips them, instead of overflowing.
+int coordinate(std::int64_t a, std::int64_t b = 0, std::int64_t c = 0)
+{
+    constexpr std::int64_t limit = 1 << 24;
+    return static_cast<int>(std::clamp(a + b + c, -limit, limit));
+}
+
+struct CellBox {
+    int x1, y1, x2, y2; // the drawn box
+    int width, height;  // W and H
+};
+
+CellBox cellBox(const CellRecord& cell, const CellPlacement& p)
+{
+    return {coordinate(cell.left, p.dx),
+            coordinate(cell.top, p.dy),
+            coordinate(cell.right, p.dx, p.extraX),
+            coordinate(cell.bottom, p.dy, p.extraY),
+            coordinate(cell.right, p.extraX, -std::int64_t{cell.left}),
+            coordinate(cell.bottom, p.extraY, -std::int64_t{cell.top})};
+}
+
 void drawConnectorLines(Raster& target, const CellRecord& cell, const CellPlacement& p)
 {
     if (cell.vertLineOn == 1)
-        drawLine(target, cell.vertLineX1 + p.dx, cell.vertLineY1 + p.dy,
-                 cell.vertLineX2 + p.dx + p.extraX, cell.vertLineY2 + p.dy + p.extraY, Black);
+        drawLine(target, coordinate(cell.vertLineX1, p.dx), coordinate(cell.vertLineY1, p.dy),
+                 coordinate(cell.vertLineX2, p.dx, p.extraX),
+                 coordinate(cell.vertLineY2, p.dy, p.extraY), Black);
     if (cell.horzLineOn == 1)
-        drawLine(target, cell.horzLineX1 + p.dx, cell.horzLineY1 + p.dy,
-                 cell.horzLineX2 + p.dx + p.extraX, cell.horzLineY2 + p.dy + p.extraY, Black);
+        drawLine(target, coordinate(cell.horzLineX1, p.dx), coordinate(cell.horzLineY1, p.dy),
+                 coordinate(cell.horzLineX2, p.dx, p.extraX),
+                 coordinate(cell.horzLineY2, p.dy, p.extraY), Black);
 }
 
 // The picture slot's inset by line thickness; other thicknesses show no picture.
@@ -113,16 +138,11 @@ std::u16string trimBlanks(const std::string& s)
 }
 
 void drawTableCellContent(Raster& target, const TableGrid& grid, const CellRecord& cell,
-                          const CellPlacement& p, Colour lineColour, PainterState& state,
+                          const CellBox& box, Colour lineColour, PainterState& state,
                           MessageService& messages)
 {
     const int thickness = grid.lineThickness;
-    const int x1 = cell.left + p.dx;
-    const int y1 = cell.top + p.dy;
-    const int x2 = cell.right + p.dx + p.extraX;
-    const int y2 = cell.bottom + p.dy + p.extraY;
-    const int width = cell.right + p.extraX - cell.left;
-    const int height = cell.bottom + p.extraY - cell.top;
+    const auto [x1, y1, x2, y2, width, height] = box;
 
     const bool transparent = cell.backColour == NoFillColour;
     drawBox(target, x1, y1, x2, y2, Black, transparent ? BoxFill::None : BoxFill::Solid,
@@ -193,10 +213,8 @@ void paintTable(Raster& target, const TableGrid& grid, int columns, int rows, in
             const CellRecord& cell = grid.at(r, c);
             const CellPlacement p{c * s + offsetX, r * s + offsetY, spans.acrossOf(r, c) * s,
                                   spans.downOf(r, c) * s};
-            const int x1 = cell.left + p.dx;
-            const int y1 = cell.top + p.dy;
-            const int x2 = cell.right + p.dx + p.extraX;
-            const int y2 = cell.bottom + p.dy + p.extraY;
+            const CellBox box = cellBox(cell, p);
+            const auto [x1, y1, x2, y2, width, height] = box;
             state.paintedExtent = {x2, y2};
 
             if (cell.cancelled != 0 || cell.merge != 0)
@@ -211,7 +229,7 @@ void paintTable(Raster& target, const TableGrid& grid, int columns, int rows, in
             } else if (cell.marked != 0) {
                 drawBox(target, x1, y1, x2, y2, lineColour, BoxFill::Solid, DarkBlue);
             } else {
-                drawTableCellContent(target, grid, cell, p, lineColour, state, messages);
+                drawTableCellContent(target, grid, cell, box, lineColour, state, messages);
             }
         }
     }

@@ -238,6 +238,29 @@ TEST_F(PainterTest, a_new_table_drawn_cell_by_cell_matches_its_first_repaint)
     EXPECT_EQ(rasterImage(drawn), rasterImage(view.tableBitmap));
 }
 
+TEST_F(PainterTest, extreme_values_from_a_file_are_painted_without_harm)
+{
+    CellRecord& a = tableCell(0, 0);
+    a.left = INT32_MIN;
+    a.right = INT32_MAX;
+    a.top = INT32_MAX;
+    a.bottom = INT32_MIN;
+    a.fontSize = 32767;
+    assignCellText(a, u"big text that would not fit anywhere");
+    CellRecord& b = grid->at(0, 1);
+    b.vertLineOn = b.horzLineOn = 1;
+    b.vertLineX1 = INT32_MIN;
+    b.vertLineY2 = INT32_MAX;
+    b.horzLineX2 = INT32_MAX;
+    CellRecord& c = tableCell(0, 2);
+    c.alignment = 999;
+    c.numericText = 1;
+    c.numberFormat = -5;
+    grid->lineThickness = 30000;
+    repaint();
+    EXPECT_EQ(painter.paintedExtent.right, 1108);
+}
+
 TEST_F(PainterTest, a_numeric_cell_shows_its_formatted_number)
 {
     newTable("h64");
