@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <memory>
 
 namespace {
@@ -15,6 +17,12 @@ struct TemplateCase {
     int columns;
     int cellSize;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const TemplateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TemplateTest : public ::testing::TestWithParam<TemplateCase> {};
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <cstdlib>
 #include <utility>
@@ -24,6 +26,12 @@ struct LineCase {
     int x1, y1, x2, y2;
     Pixels expected; // in row order
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const LineCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class RasterThinLine : public testing::TestWithParam<LineCase> {};
 
@@ -76,6 +84,12 @@ struct BandCase {
     std::pair<int, int> columns; // first and last painted
     std::pair<int, int> rows;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const BandCase& c, std::ostream* os)
+{
+    *os << "width " << c.width << " from " << c.x1 << " to " << c.x2;
+}
 
 class RasterWideLine : public testing::TestWithParam<BandCase> {};
 

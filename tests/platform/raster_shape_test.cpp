@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <climits>
 #include <string>
 #include <vector>
@@ -94,6 +96,12 @@ struct OutlineBands {
     std::vector<int> nearBand; // columns (and rows) painted around the left (top) edge
     std::vector<int> farBand;  // around the right (bottom) edge
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const OutlineBands& c, std::ostream* os)
+{
+    *os << "width " << c.width;
+}
 
 class RasterOutline : public testing::TestWithParam<OutlineBands> {};
 
@@ -207,6 +215,12 @@ struct CopyCase {
     int y;
     Art expected;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const CopyCase& c, std::ostream* os)
+{
+    *os << "at " << c.x << "," << c.y;
+}
 
 class RasterCopy : public testing::TestWithParam<CopyCase> {};
 

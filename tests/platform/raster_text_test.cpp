@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <climits>
 #include <cmath>
 #include <string>
@@ -184,6 +186,12 @@ struct DrawCase {
     std::u16string text;
 };
 
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const DrawCase& c, std::ostream* os)
+{
+    *os << c.face << " " << c.height << " px, " << c.text.size() << " units";
+}
+
 class RasterTextAsQt : public testing::TestWithParam<DrawCase> {};
 
 TEST_P(RasterTextAsQt, a_printed_line_has_the_pixels_qt_draws_for_the_same_text)
@@ -293,6 +301,12 @@ struct JustifyCase {
     const char* face;
     std::u16string text; // four one-glyph words
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const JustifyCase& c, std::ostream* os)
+{
+    *os << c.face << ", " << c.text.size() << " units";
+}
 
 class RasterJustify : public testing::TestWithParam<JustifyCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +15,12 @@ struct NumberCase {
     const char* text;
     std::int64_t expected;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const NumberCase& c, std::ostream* os)
+{
+    *os << '"' << c.text << '"';
+}
 
 class SettingsNumberTest : public ::testing::TestWithParam<NumberCase> {};
 

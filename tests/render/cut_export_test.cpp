@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -96,6 +98,12 @@ struct ExtensionCase {
     const char* path;
     const char* mime;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const ExtensionCase& c, std::ostream* os)
+{
+    *os << c.path;
+}
 
 class ExtensionTest : public ::testing::TestWithParam<ExtensionCase> {};
 

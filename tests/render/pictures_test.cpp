@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <filesystem>
 #include <fstream>
 
@@ -41,6 +43,12 @@ struct FitCase {
     int expectedWidth;
     int expectedHeight;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const FitCase& c, std::ostream* os)
+{
+    *os << c.pictureWidth << " x " << c.pictureHeight;
+}
 
 class PictureFitTest : public PicturesTest, public ::testing::WithParamInterface<FitCase> {};
 
@@ -140,6 +148,12 @@ struct ReferenceCase {
     const char* path;
     Colour colour;
 };
+
+// Names the case in test output instead of dumping its bytes.
+void PrintTo(const ReferenceCase& c, std::ostream* os)
+{
+    *os << c.reference;
+}
 
 class PictureReferenceTest : public ::testing::TestWithParam<ReferenceCase> {};
 
