@@ -127,6 +127,14 @@ void drawLineText(Raster& r, const RasterFont& font, std::u16string_view text)
         p.setTransform(QTransform::fromTranslate(r.textX, r.textY).rotate(font.rotation));
         origin = QPointF(0, font.ascent);
     }
+    if (turned && (font.qtFont.underline() || font.qtFont.strikeOut())) {
+        // Glyph runs lose their underline and strikeout under a rotation; Qt's own text
+        // drawing keeps them. Turned text is one unjustified line, so nothing else differs.
+        p.setFont(font.qtFont);
+        p.drawText(origin, QString::fromUtf16(text.data(), qsizetype(text.size())));
+        p.resetTransform();
+        return;
+    }
     const bool justify = r.justifyBlanks > 0 && r.justifyExtra != 0 &&
                          std::find_if(text.begin(), text.end(), isBlank) != text.end();
     if (justify)

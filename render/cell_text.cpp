@@ -102,7 +102,7 @@ std::vector<PreparedSegment> prepare(std::u16string_view text, const CellTextPla
         const int left = op.x - parity;
         const std::u16string_view lineText = text.substr(op.begin, op.length);
         if (printedThroughRaster(font, lineText, line)) {
-            segments.push_back(PreparedSegment{QGlyphRun(), int(i), op.y, op.y, left});
+            segments.push_back(PreparedSegment{QGlyphRun(), int(i), op.y, op.y, left, QPointF()});
             lastJoinable = -1;
             continue;
         }
@@ -120,11 +120,14 @@ std::vector<PreparedSegment> prepare(std::u16string_view text, const CellTextPla
                 joined.run.setPositions(joined.run.positions() + positions);
                 joined.bottom = op.y;
                 joined.left = std::min(joined.left, left);
-            } else {
+            } else if (joinable) {
                 QGlyphRun placed = run;
                 placed.setPositions(positions);
-                segments.push_back(PreparedSegment{placed, -1, op.y, op.y, left});
-                lastJoinable = joinable ? int(segments.size()) - 1 : -1;
+                segments.push_back(PreparedSegment{placed, -1, op.y, op.y, left, QPointF()});
+                lastJoinable = int(segments.size()) - 1;
+            } else {
+                segments.push_back(PreparedSegment{run, -1, op.y, op.y, left, offset});
+                lastJoinable = -1;
             }
             lastIndex = line.index;
         }
@@ -176,7 +179,7 @@ void drawPrepared(Raster& target, std::u16string_view text, const CellTextPlan& 
                 pen.color() != colour)
                 painter->setPen(colour);
         }
-        painter->drawGlyphRun(QPointF(x, y), segment.run);
+        painter->drawGlyphRun(QPointF(x, y) + segment.origin, segment.run);
     }
 }
 

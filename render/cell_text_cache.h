@@ -32,6 +32,10 @@ struct PreparedSegment {
     int top = 0;   // tops of the first and last line covered
     int bottom = 0;
     int left = 0; // leftmost start of a covered line
+    // Where the run is drawn from, relative to the text origin. Runs with underline or
+    // strikeout keep their glyphs relative to their own line, because Qt draws those lines
+    // from the point a run is drawn at.
+    QPointF origin;
 };
 
 struct CachedCellText {

@@ -399,6 +399,31 @@ TEST(RasterText, underline_and_strikeout_draw_their_lines)
     EXPECT_GT(inkInRows(struck, baseline - 12, baseline - 6), 40);
 }
 
+TEST(RasterText, turned_text_keeps_its_underline)
+{
+    FontRequest request;
+    request.face = "Arial";
+    request.height = -30;
+    request.escapement = request.orientation = -900;
+    const auto plainFont = createFont(request);
+    request.underline = true;
+    const auto underlined = createFont(request);
+
+    // Turned a quarter clockwise, the baseline runs down at ascent pixels left of the
+    // reference point; the underline lies beyond it, further left.
+    auto inkInColumns = [](const std::shared_ptr<const RasterFont>& f, int from, int to) {
+        Raster r = filledRaster(80, 140, White);
+        printAt(r, f, 60, 5, u"....");
+        int count = 0;
+        for (auto [x, y] : paintedPixels(r, White))
+            count += x >= from && x <= to;
+        return count;
+    };
+    const int baseline = 60 - plainFont->ascent;
+    EXPECT_EQ(inkInColumns(plainFont, 0, baseline - 1), 0);
+    EXPECT_GT(inkInColumns(underlined, 0, baseline - 1), 40);
+}
+
 TEST(RasterText, a_raster_without_a_selected_font_prints_with_a_default_one)
 {
     Raster r = filledRaster(100, 40, White);

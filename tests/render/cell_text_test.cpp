@@ -231,6 +231,11 @@ std::vector<Cell> variedCells()
         {u"Cortado por arriba", AlignLeft, 60, -9, 100, 20, "Liberation Sans", 10, 0},
         {u"Cortado por abajo", AlignLeft, 330, 326, 100, 20, "Liberation Sans", 10, 0},
         {u"Justo al borde derecho", AlignLeft, 517, 100, 60, 20, "Liberation Sans", 10, 0},
+        // Underline and strikeout follow their text wherever the alignment puts it.
+        {u"Subrayado a la derecha", AlignRight, 100, 300, 150, 20, "Liberation Sans", 10,
+         StyleUnderline},
+        {u"Tachado centrado dos lineas", AlignCentred, 420, 240, 90, 40, "Liberation Serif", 10,
+         StyleStrikeout},
     };
     return cells;
 }
