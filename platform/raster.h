@@ -53,6 +53,10 @@ const QImage& rasterImage(Raster& r);
 // The raster's painter, begun on demand and kept open between operations, for drawing that
 // needs Qt (text, pictures, icons). Never antialiased for shapes.
 QPainter& rasterPainter(Raster& r);
+// The same painter set up as printed lines draw (no clipping, no transform, plain
+// composition), for code that draws prepared glyph runs exactly as printLine would; nothing
+// when the painter cannot be opened.
+QPainter* rasterTextPainter(Raster& r);
 
 void clearRaster(Raster& r, Colour colour);
 void setPen(Raster& r, int width, PenStyle style);

@@ -40,25 +40,6 @@ class BlankShares {
     int step_;
 };
 
-QPainter& textPainter(Raster& r)
-{
-    QPainter& p = rasterPainter(r);
-    if (!p.isActive())
-        return p;
-    // The painter is shared with picture drawing; undo whatever that may have left set.
-    if (p.hasClipping())
-        p.setClipping(false);
-    if (p.compositionMode() != QPainter::CompositionMode_SourceOver)
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (p.opacity() != 1.0)
-        p.setOpacity(1.0);
-    if (p.testRenderHint(QPainter::Antialiasing))
-        p.setRenderHint(QPainter::Antialiasing, false);
-    if (!p.worldTransform().isIdentity())
-        p.resetTransform();
-    return p;
-}
-
 void drawRuns(QPainter& p, QPointF origin, const QList<QGlyphRun>& runs)
 {
     for (const QGlyphRun& run : runs)
@@ -116,9 +97,10 @@ void drawLineText(Raster& r, const RasterFont& font, std::u16string_view text)
     const auto shaped = shapedText(font, text);
     if (shaped->runs.isEmpty())
         return;
-    QPainter& p = textPainter(r);
-    if (!p.isActive())
+    QPainter* active = rasterTextPainter(r);
+    if (!active)
         return;
+    QPainter& p = *active;
     p.setPen(QColor::fromRgb(toQRgb(r.textColour)));
     QPointF origin(r.textX, r.textY + font.ascent);
     const bool turned = font.rotation != 0;
@@ -145,6 +127,25 @@ void drawLineText(Raster& r, const RasterFont& font, std::u16string_view text)
         p.resetTransform();
 }
 } // namespace
+
+QPainter* rasterTextPainter(Raster& r)
+{
+    QPainter& p = rasterPainter(r);
+    if (!p.isActive())
+        return nullptr;
+    // The painter is shared with picture drawing; undo whatever that may have left set.
+    if (p.hasClipping())
+        p.setClipping(false);
+    if (p.compositionMode() != QPainter::CompositionMode_SourceOver)
+        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (p.opacity() != 1.0)
+        p.setOpacity(1.0);
+    if (p.testRenderHint(QPainter::Antialiasing))
+        p.setRenderHint(QPainter::Antialiasing, false);
+    if (!p.worldTransform().isIdentity())
+        p.resetTransform();
+    return &p;
+}
 
 void selectFont(Raster& r, std::shared_ptr<const RasterFont> font)
 {

@@ -135,26 +135,6 @@ std::vector<PreparedSegment> prepare(std::u16string_view text, const CellTextPla
     return segments;
 }
 
-// The raster's painter as printed lines expect it: shared with picture drawing, which may
-// have left other settings behind.
-QPainter* textPainter(Raster& target)
-{
-    QPainter& p = rasterPainter(target);
-    if (!p.isActive())
-        return nullptr;
-    if (p.hasClipping())
-        p.setClipping(false);
-    if (p.compositionMode() != QPainter::CompositionMode_SourceOver)
-        p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (p.opacity() != 1.0)
-        p.setOpacity(1.0);
-    if (p.testRenderHint(QPainter::Antialiasing))
-        p.setRenderHint(QPainter::Antialiasing, false);
-    if (!p.worldTransform().isIdentity())
-        p.resetTransform();
-    return &p;
-}
-
 void drawPrepared(Raster& target, std::u16string_view text, const CellTextPlan& plan,
                   const std::vector<PreparedSegment>& segments, const RasterFont& font,
                   Colour textColour, int x, int y)
@@ -169,7 +149,7 @@ void drawPrepared(Raster& target, std::u16string_view text, const CellTextPlan& 
             continue;
         }
         if (!painter) {
-            painter = textPainter(target);
+            painter = rasterTextPainter(target);
             if (!painter)
                 return;
             // Neighbouring cells mostly share their colour, and a new pen is not cheap.
