@@ -5,6 +5,7 @@
 #include <QImage>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -117,3 +118,7 @@ int lineHeight(const RasterFont& font);
 // Loads an icon file (.ico, the image that best suits the size) scaled to width x height and
 // draws it at (x, y) with its transparency; false, and nothing drawn, when it cannot be read.
 bool drawIconFile(Raster& r, const std::string& path, int x, int y, int width, int height);
+// The two halves of drawIconFile, for callers that keep loaded icons: the image that best
+// suits the size, scaled to it (a huge size is left to the drawing); and its drawing.
+std::optional<QImage> loadIcon(const std::string& path, int width, int height);
+void drawIconImage(Raster& r, const QImage& icon, int x, int y, int width, int height);

@@ -65,48 +65,65 @@ std::optional<QImage> readBestImage(QImageReader& reader, int width, int height)
 }
 } // namespace
 
-bool drawIconFile(Raster& r, const std::string& path, int x, int y, int width, int height)
+std::optional<QImage> loadIcon(const std::string& path, int width, int height)
 {
-    if (width < 0 || height < 0 || r.image.isNull())
-        return false;
+    if (width < 0 || height < 0)
+        return std::nullopt;
     const FileReadResult file = readWholeFile(path, MaxPictureFileBytes);
     if (file.error != FileReadError::None || !hasIconHeader(file.bytes))
-        return false;
+        return std::nullopt;
 
     const QByteArray bytes = QByteArray::fromRawData(
         reinterpret_cast<const char*>(file.bytes.data()), qsizetype(file.bytes.size()));
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))
-        return false;
+        return std::nullopt;
     // Only the icon decoder ever sees these bytes, whatever they hold.
     QImageReader reader(&buffer, "ico");
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
     std::optional<QImage> icon = readBestImage(reader, width, height);
     if (!icon)
-        return false;
+        return std::nullopt;
 
-    // A size of 0 draws the image at its own size, as DrawIconEx does.
+    // A size of 0 keeps the image's own size, as DrawIconEx does.
     const int w = width == 0 ? icon->width() : width;
     const int h = height == 0 ? icon->height() : height;
     QImage source = icon->convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (std::int64_t(w) * h <= MaxScaledIconPixels && source.size() != QSize(w, h))
+        source = source.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return source;
+}
+
+void drawIconImage(Raster& r, const QImage& icon, int x, int y, int width, int height)
+{
+    const int w = width == 0 ? icon.width() : width;
+    const int h = height == 0 ? icon.height() : height;
     QPainter& p = rasterPainter(r);
-    if (!p.isActive())
-        return false;
+    if (!p.isActive() || icon.isNull())
+        return;
     p.save();
     p.resetTransform();
     p.setClipping(false);
     p.setOpacity(1.0);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (std::int64_t(w) * h <= MaxScaledIconPixels) {
-        if (source.size() != QSize(w, h))
-            source = source.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        p.drawImage(QPoint(x, y), source);
+    if (icon.size() == QSize(w, h)) {
+        p.drawImage(QPoint(x, y), icon);
     } else {
         p.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        p.drawImage(QRect(x, y, w, h), source);
+        p.drawImage(QRect(x, y, w, h), icon);
     }
     p.restore();
+}
+
+bool drawIconFile(Raster& r, const std::string& path, int x, int y, int width, int height)
+{
+    if (r.image.isNull())
+        return false;
+    const std::optional<QImage> icon = loadIcon(path, width, height);
+    if (!icon)
+        return false;
+    drawIconImage(r, *icon, x, y, width, height);
     return true;
 }

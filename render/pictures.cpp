@@ -110,9 +110,29 @@ std::shared_ptr<const QImage> loadPictureBitmap(const std::string& path, int slo
                                         messages);
 }
 
-void renderIcon(Raster& target, const std::string& path, int x1, int y1, int x2, int y2)
+void renderIcon(Raster& target, const std::string& path, int x1, int y1, int x2, int y2,
+                PictureState& state)
 {
-    drawIconFile(target, path, x1, y1, x2 - x1 + 1, y2 - y1 + 1);
+    const int width = x2 - x1 + 1;
+    const int height = y2 - y1 + 1;
+    const FileStamp stamp = stampOf(path);
+    if (!stamp.exists || width < 0 || height < 0)
+        return;
+    const PictureKey key{path, stamp.size, stamp.modifiedNs, width, height, 0, false};
+    std::shared_ptr<const QImage> icon = state.icons.find(key);
+    if (!icon) {
+        const auto fileId = std::make_tuple(path, stamp.size, stamp.modifiedNs);
+        if (state.unreadableIcons.count(fileId) != 0)
+            return;
+        std::optional<QImage> loaded = loadIcon(path, width, height);
+        if (!loaded) {
+            state.unreadableIcons.insert(fileId);
+            return;
+        }
+        icon = std::make_shared<const QImage>(std::move(*loaded));
+        state.icons.insert(key, icon);
+    }
+    drawIconImage(target, *icon, x1, y1, width, height);
 }
 
 PictureReference splitPictureReference(const std::string& reference)

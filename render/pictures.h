@@ -20,6 +20,10 @@ struct Raster;
 struct PictureState {
     PictureCache cache;
     std::set<std::tuple<std::string, std::int64_t, std::int64_t>> reportedReadErrors;
+    // Icons scaled to their cells, and the icon files that could not be read as they are
+    // now, so that a repaint reads neither again.
+    PictureCache icons{16u * 1024u * 1024u};
+    std::set<std::tuple<std::string, std::int64_t, std::int64_t>> unreadableIcons;
 };
 
 // A path exists when its attributes can be read (a folder counts).
@@ -41,7 +45,8 @@ std::shared_ptr<const QImage> loadPictureBitmap(const std::string& path, int slo
 
 // Draws an icon file scaled to the rectangle from (x1, y1) to (x2, y2), both included, with
 // its transparency; nothing when the file cannot be loaded.
-void renderIcon(Raster& target, const std::string& path, int x1, int y1, int x2, int y2);
+void renderIcon(Raster& target, const std::string& path, int x1, int y1, int x2, int y2,
+                PictureState& state);
 
 // Splits a cell's picture reference "path|colour" into the path and the colour it had before
 // the picture was placed (0 when the colour text is not a number).

@@ -191,7 +191,7 @@ void drawTableCellContent(Raster& target, const TableGrid& grid, const CellRecor
     const int ix = x1 + thickness;
     const int iy = y1 + thickness;
     if (fileExists(icon))
-        renderIcon(target, icon, ix, iy, ix + width - 1, iy + height - 1);
+        renderIcon(target, icon, ix, iy, ix + width - 1, iy + height - 1, state.pictures);
     else
         drawBox(target, ix, iy, ix + width - 1, iy + height - 1, Black, BoxFill::Solid, Silver);
 }

@@ -228,6 +228,28 @@ TEST_F(PainterTest, an_icon_is_scaled_to_the_whole_box_over_the_text)
     std::filesystem::remove(path);
 }
 
+TEST_F(PainterTest, an_icon_file_that_changes_is_drawn_as_it_is_now)
+{
+    const auto path = (std::filesystem::temp_directory_path() / "cuadrivista-change.ico").string();
+    auto writeIcon = [&](QColor colour, int size) {
+        QImage image(size, size, QImage::Format_ARGB32);
+        image.fill(colour);
+        ASSERT_TRUE(image.save(QString::fromStdString(path), "ICO"));
+    };
+    newTable("h64");
+    assignText(tableCell(0, 0).icon, path);
+    writeIcon(Qt::red, 4);
+    repaint();
+    repaint();
+    EXPECT_EQ(at(30, 30), 0x0000FF);
+    writeIcon(Qt::green, 8); // another size, so the file's stamp changes for sure
+    repaint();
+    EXPECT_EQ(at(30, 30), 0x00FF00);
+    std::filesystem::remove(path);
+    repaint();
+    EXPECT_EQ(at(30, 30), Silver); // gone: the placeholder
+}
+
 TEST_F(PainterTest, a_new_table_drawn_cell_by_cell_matches_its_first_repaint)
 {
     Raster drawn = createRaster(1122, 1122);
