@@ -103,8 +103,7 @@ int commandNew(const FileArguments& a, std::FILE* err)
     EditorState state;
     createTable(*state.grid, state.undo, *t);
     ConsoleMessageService errors(err);
-    saveWorkFile(a.paths[1], *state.grid, errors);
-    return errors.shown() == 0 ? 0 : 1;
+    return saveWorkFile(a.paths[1], *state.grid, errors) ? 0 : 1;
 }
 
 int commandConvert(const FileArguments& a, std::FILE* err)
@@ -115,8 +114,7 @@ int commandConvert(const FileArguments& a, std::FILE* err)
     ConsoleMessageService errors(err);
     if (!loadForCommand(state, a.paths[1], a.previous, errors))
         return 1;
-    saveWorkFile(a.paths[0], *state.grid, errors);
-    return errors.shown() == 0 ? 0 : 1;
+    return saveWorkFile(a.paths[0], *state.grid, errors) ? 0 : 1;
 }
 
 int commandExportCut(const FileArguments& a, std::FILE* out, std::FILE* err)

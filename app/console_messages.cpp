@@ -15,7 +15,6 @@ std::string consoleText(const std::string& text)
 MessageAnswer ConsoleMessageService::showMessage(const std::string& text, const std::string&,
                                                  MessageButtons buttons)
 {
-    ++shown_;
     std::fprintf(stream_, "%s\n", consoleText(text).c_str());
     std::fflush(stream_);
     return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;

@@ -14,11 +14,9 @@ class ConsoleMessageService : public MessageService {
                               MessageButtons buttons) override;
     std::string chooseFile(const FileDialogRequest&) override { return {}; }
     std::optional<Colour> chooseColour(Colour) override { return std::nullopt; }
-    int shown() const { return shown_; }
 
   private:
     std::FILE* stream_;
-    int shown_ = 0;
 };
 
 // Message texts join their lines with "\r\n", as the message boxes want them; a terminal

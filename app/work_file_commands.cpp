@@ -82,13 +82,14 @@ bool workFileExists(const std::string& path)
     return !error;
 }
 
-void saveWorkFile(const std::string& path, const TableGrid& grid, MessageService& messages)
+bool saveWorkFile(const std::string& path, const TableGrid& grid, MessageService& messages)
 {
     const FileWriteResult result =
         writeFileAtomically(path, [&grid](const FileByteSink& sink) { writeWorkFile(grid, sink); });
     if (!result.ok())
         messages.showMessage(fileErrorText(result.errorNumber, result.description),
                              ProgrammerCaption, MessageButtons::Ok);
+    return result.ok();
 }
 
 int loadWorkFile(const std::string& path, TableGrid& grid, UndoStore& undo,

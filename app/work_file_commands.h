@@ -16,8 +16,8 @@ std::string fileErrorText(int errorNumber, const std::string& description);
 bool workFileExists(const std::string& path);
 
 // Writes the table in use as a work file. A failure shows one "Err: " message and leaves
-// whatever file was at the path untouched.
-void saveWorkFile(const std::string& path, const TableGrid& grid, MessageService& messages);
+// whatever file was at the path untouched. True when the file was written.
+bool saveWorkFile(const std::string& path, const TableGrid& grid, MessageService& messages);
 
 // Read a work file of the current or the previous format into the grid: 1 when the file was
 // accepted, 0 when it was refused, the message already shown and the open table and its
