@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include <QImage>
 #include <QImageReader>
 
 #include <gtest/gtest.h>
@@ -98,6 +99,24 @@ TEST_F(CommandLineTest, new_info_convert_and_export_work_together)
     EXPECT_EQ(png.out, "Exported to JPEG cut\n");
     QImageReader reader(QString::fromStdString(path("cut.png")));
     EXPECT_EQ(reader.format(), "png");
+}
+
+TEST_F(CommandLineTest, render_saves_the_whole_canvas_of_a_new_or_loaded_table)
+{
+    const RunResult fresh = run("--render '" + path("new.png") + "'");
+    EXPECT_EQ(fresh.exitCode, 0) << fresh.err;
+    QImage canvas(QString::fromStdString(path("new.png")));
+    ASSERT_EQ(canvas.size(), QSize(1122, 1122));
+    // A new Horizontal 32 pixels table: squared paper from (4, 4), the frame at x = 1.
+    EXPECT_EQ(canvas.pixelColor(4, 4), QColor(0xC0, 0xC0, 0xC0));
+    EXPECT_EQ(canvas.pixelColor(10, 10), QColor(Qt::white));
+    EXPECT_EQ(canvas.pixelColor(1, 1000), QColor(Qt::black));
+
+    const std::string table = path("t.qvtb");
+    ASSERT_EQ(run("--new v16 '" + table + "'").exitCode, 0);
+    EXPECT_EQ(run("--render '" + path("v.bmp") + "' '" + table + "'").exitCode, 0);
+    EXPECT_EQ(QImageReader(QString::fromStdString(path("v.bmp"))).size(), QSize(1122, 1122));
+    EXPECT_EQ(run("--render '" + path("x.png") + "' '" + path("missing.qvtb") + "'").exitCode, 1);
 }
 
 TEST_F(CommandLineTest, messages_follow_the_configured_language)
