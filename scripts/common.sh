@@ -7,7 +7,7 @@ build_dir="$repo_root/build"
 
 required_packages=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-image-formats-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins qt6-image-formats-plugins libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libgif-dev
   fonts-liberation fonts-dejavu-core fontconfig
