@@ -1,3 +1,4 @@
+#include "bench/largest_table.h"
 #include "document/table_grid.h"
 #include "document/table_template.h"
 #include "document/undo_store.h"
@@ -107,20 +108,7 @@ BENCHMARK(repaintH64Paragraphs)->Name("repaint/h64_paragraphs")->Unit(benchmark:
 void repaintMaxText(benchmark::State& state)
 {
     Fixture f("h16");
-    TableGrid& g = *f.grid;
-    g.rows = g.columns = 101;
-    g.cellWidth = g.cellHeight = 10;
-    for (int i = 0; i < 101; ++i)
-        for (int j = 0; j < 101; ++j) {
-            CellRecord& c = g.at(i, j);
-            c = g.at(0, 0);
-            c.row = static_cast<std::int16_t>(i);
-            c.column = static_cast<std::int16_t>(j);
-            c.left = TableOrigin + j * 10;
-            c.top = TableOrigin + i * 10;
-            c.right = c.left + 10;
-            c.bottom = c.top + 10;
-        }
+    makeLargestTable(*f.grid, f.undo);
     f.fillText(u"a b");
     runRepaints(state, f);
 }

@@ -1,3 +1,4 @@
+#include "bench/largest_table.h"
 #include "document/table_grid.h"
 #include "document/table_template.h"
 #include "document/undo_store.h"
@@ -9,20 +10,6 @@
 #include <string>
 
 namespace {
-
-// The largest table the grid holds: 101 x 101 cells.
-void makeMaxTable(TableGrid& grid, UndoStore& undo)
-{
-    createTable(grid, undo, TableTemplates[0]);
-    grid.rows = grid.columns = 101;
-    for (int i = 0; i < 101; ++i)
-        for (int j = 0; j < 101; ++j) {
-            CellRecord& c = grid.at(i, j);
-            c = grid.at(0, 0);
-            c.row = static_cast<std::int16_t>(i);
-            c.column = static_cast<std::int16_t>(j);
-        }
-}
 
 double residentMegabytes()
 {
@@ -38,7 +25,7 @@ void undoSnapshot(benchmark::State& state)
 {
     auto grid = std::make_unique<TableGrid>();
     UndoStore undo;
-    makeMaxTable(*grid, undo);
+    makeLargestTable(*grid, undo);
     takeSnapshot(undo, *grid);
     int n = 0;
     for (auto _ : state) {
@@ -53,7 +40,7 @@ void undoUndo(benchmark::State& state)
 {
     auto grid = std::make_unique<TableGrid>();
     UndoStore undo;
-    makeMaxTable(*grid, undo);
+    makeLargestTable(*grid, undo);
     for (int k = 0; k < 49; ++k) {
         grid->at(k, 3).bold = k;
         takeSnapshot(undo, *grid);
@@ -71,7 +58,7 @@ void undoMemory49(benchmark::State& state)
     for (auto _ : state) {
         auto grid = std::make_unique<TableGrid>();
         auto undo = std::make_unique<UndoStore>();
-        makeMaxTable(*grid, *undo);
+        makeLargestTable(*grid, *undo);
         for (int k = 0; k < 49; ++k) {
             grid->at(k, 5).italic = k;
             takeSnapshot(*undo, *grid);

@@ -1,4 +1,5 @@
 #include "app/work_file_commands.h"
+#include "bench/largest_table.h"
 #include "document/table_grid.h"
 #include "document/table_template.h"
 #include "document/undo_store.h"
@@ -47,16 +48,10 @@ std::unique_ptr<TableGrid> largestTable()
 {
     auto grid = std::make_unique<TableGrid>();
     UndoStore undo;
-    createTable(*grid, undo, TableTemplates[0]);
-    grid->rows = grid->columns = GridSize;
-    const CellRecord model = grid->at(0, 0);
+    makeLargestTable(*grid, undo);
     for (int i = 0; i < GridSize; ++i)
         for (int j = 0; j < GridSize; ++j) {
             CellRecord& c = grid->at(i, j);
-            c = model;
-            c.row = static_cast<std::int16_t>(i);
-            c.column = static_cast<std::int16_t>(j);
-            c.tableRows = c.tableColumns = GridSize;
             c.inTable = (i + j) % 3 == 0;
             assignCellText(c, u"Departamento de ventas " + std::u16string(1, u'A' + (j % 26)));
         }
